@@ -98,7 +98,27 @@ std::string FormatGeneral(double value, int precision, int digits, char sep) {
 
 std::string FormatExponent(double value, int precision, int digits, char sep) {
     precision = std::clamp(precision, 1, 17);
-    if (value == 0) {
+    if (value != 0) {
+        // The standard conversion already rounds to the digits wanted; only the
+        // marks and the exponent's sign and width differ. Every sample and
+        // spectrum line goes through here.
+        char buffer[48];
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                       precision - 1);
+        const char* e = std::find(buffer, end, 'e');
+        std::string text;
+        text.reserve(static_cast<size_t>(end - buffer) + 4);
+        for (const char* p = buffer; p < e; ++p) text += *p == '.' ? sep : *p;
+        text += 'E';
+        const char* exponent = e + 1;
+        text += *exponent == '-' ? '-' : '+';
+        if (*exponent == '-' || *exponent == '+') ++exponent;
+        while (exponent + 1 < end && *exponent == '0') ++exponent; // the standard pads to two digits
+        for (auto width = static_cast<int>(end - exponent); width < digits; ++width) text += '0';
+        text.append(exponent, static_cast<size_t>(end - exponent));
+        return text;
+    }
+    {
         DecimalDigits zero;
         zero.negative = std::signbit(value);
         zero.exponent = 1;
