@@ -13,7 +13,7 @@ void DeleteFirstCrLf(std::string& reply) {
 void CopyReply(std::string_view reply, char* out, int outSize) {
     if (out == nullptr || outSize < 1) return;
     const std::size_t length = std::min(reply.size(), static_cast<std::size_t>(outSize) - 1);
-    std::memcpy(out, reply.data(), length);
+    if (length > 0) std::memcpy(out, reply.data(), length);
     out[length] = '\0';
 }
 

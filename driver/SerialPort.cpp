@@ -93,7 +93,9 @@ int SerialPort::Baud() const {
     return BaudOf(::cfgetospeed(&settings));
 }
 
-bool SerialPort::Purge() { return IsOpen() && ::tcflush(m_nFd, TCIOFLUSH) == 0; }
+bool SerialPort::Purge() {
+    return IsOpen() && ::tcflush(m_nFd, TCIOFLUSH) == 0;
+}
 
 bool SerialPort::Write(std::string_view bytes) {
     if (!IsOpen()) return false;

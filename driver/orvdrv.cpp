@@ -62,8 +62,7 @@ int ReadLine(std::string& reply) {
 int Exchange(int command, int sub, std::string_view argument, std::string& reply) {
     reply.clear();
     if (!g_link.port.IsOpen()) return ORVDRV_NO_PORT;
-    if (const int sent = WriteLine(orvdrv::FormatCommandLine(command, sub, argument)))
-        return sent;
+    if (const int sent = WriteLine(orvdrv::FormatCommandLine(command, sub, argument))) return sent;
     if (const int read = ReadLine(reply)) return read;
     orvdrv::DeleteFirstCrLf(reply);
     return orvdrv::ClassifyReply(reply);
@@ -158,16 +157,14 @@ int sendCommand(int command, int sub, const char* argument, char* reply, int rep
     orvdrv::CopyReply({}, reply, replySize);
     return Guarded(ORVDRV_IO_FAILED, [&] {
         std::string answer;
-        const int result =
-            Exchange(command, sub, argument != nullptr ? argument : "", answer);
+        const int result = Exchange(command, sub, argument != nullptr ? argument : "", answer);
         orvdrv::CopyReply(answer, reply, replySize);
         return result;
     });
 }
 
 int SendeComm(const char* text) {
-    return Guarded(ORVDRV_IO_FAILED,
-                   [&] { return WriteLine(text != nullptr ? text : ""); });
+    return Guarded(ORVDRV_IO_FAILED, [&] { return WriteLine(text != nullptr ? text : ""); });
 }
 
 int LeseComm(char* reply, int replySize) {
@@ -180,7 +177,9 @@ int LeseComm(char* reply, int replySize) {
     });
 }
 
-int SetBautrate(int baud) { return ChangeBaud(baud); }
+int SetBautrate(int baud) {
+    return ChangeBaud(baud);
+}
 
 int SetTimeout(int ms) {
     if (!g_link.port.IsOpen() || ms < 0) return 0;
@@ -188,6 +187,8 @@ int SetTimeout(int ms) {
     return 1;
 }
 
-int ClearCommBuffer(void) { return g_link.port.Purge() ? 1 : 0; }
+int ClearCommBuffer(void) {
+    return g_link.port.Purge() ? 1 : 0;
+}
 
 } // extern "C"

@@ -60,30 +60,30 @@ extern "C" {
 
 /* Result codes of InitRemote, CancelRemote, sendCommand, SendeComm, LeseComm, SetBautrate. */
 enum {
-    ORVDRV_OK = 0,                   /* success */
-    ORVDRV_NO_PORT = 1,              /* no port is open */
-    ORVDRV_PORT_UNAVAILABLE = 2,     /* the port cannot be opened or configured */
-    ORVDRV_NO_REMOTE = 4,            /* the analyser does not answer or refuses remote */
-    ORVDRV_CLOSE_FAILED = 5,         /* closing the port failed */
-    ORVDRV_IO_FAILED = 6,            /* reading from or writing to the port failed */
-    ORVDRV_TIMEOUT = 10,             /* no character arrived within the read time-out */
-    ORVDRV_ERROR_CMD = 100,          /* the analyser rejected the command ("ERROR" ... "CMD") */
-    ORVDRV_ERROR = 101,              /* any other "ERROR" reply */
-    ORVDRV_FAILED_SUB_FCT = 102,     /* "FAILED": illegal sub fct nr */
-    ORVDRV_FAILED_ARG_RANGE = 103,   /* "FAILED": arg out of range */
-    ORVDRV_FAILED_SELECTION = 104,   /* "FAILED": wrong selected */
-    ORVDRV_FAILED_NOT_IMPL = 105,    /* "FAILED": not implemented yet */
-    ORVDRV_FAILED_MEMORY = 106,      /* "FAILED": not enough memory */
-    ORVDRV_FAILED_MODE = 107,        /* "FAILED": mode not available */
-    ORVDRV_FAILED_DEVICE = 108,      /* "FAILED": improper device type */
-    ORVDRV_FAILED_NO_STANDARD = 109, /* "FAILED": no standard available */
-    ORVDRV_FAILED_MATRIX_EMPTY = 110,    /* "FAILED": matrix empty */
-    ORVDRV_FAILED_IGNORED = 111,         /* "FAILED": command ignored */
-    ORVDRV_FAILED_RUNNING = 112,         /* "FAILED": already running */
-    ORVDRV_FAILED_NOT_RUNNING = 113,     /* "FAILED": not running */
-    ORVDRV_FAILED_MATRIX_CLOSED = 114,   /* "FAILED": matrix not open */
-    ORVDRV_FAILED_STANDARD = 115,        /* "FAILED": standard not available */
-    ORVDRV_FAILED_COMMAND_RANGE = 116    /* "FAILED": Command number out of range */
+    ORVDRV_OK = 0,                     /* success */
+    ORVDRV_NO_PORT = 1,                /* no port is open */
+    ORVDRV_PORT_UNAVAILABLE = 2,       /* the port cannot be opened or configured */
+    ORVDRV_NO_REMOTE = 4,              /* the analyser does not answer or refuses remote */
+    ORVDRV_CLOSE_FAILED = 5,           /* closing the port failed */
+    ORVDRV_IO_FAILED = 6,              /* reading from or writing to the port failed */
+    ORVDRV_TIMEOUT = 10,               /* no character arrived within the read time-out */
+    ORVDRV_ERROR_CMD = 100,            /* the analyser rejected the command ("ERROR" ... "CMD") */
+    ORVDRV_ERROR = 101,                /* any other "ERROR" reply */
+    ORVDRV_FAILED_SUB_FCT = 102,       /* "FAILED": illegal sub fct nr */
+    ORVDRV_FAILED_ARG_RANGE = 103,     /* "FAILED": arg out of range */
+    ORVDRV_FAILED_SELECTION = 104,     /* "FAILED": wrong selected */
+    ORVDRV_FAILED_NOT_IMPL = 105,      /* "FAILED": not implemented yet */
+    ORVDRV_FAILED_MEMORY = 106,        /* "FAILED": not enough memory */
+    ORVDRV_FAILED_MODE = 107,          /* "FAILED": mode not available */
+    ORVDRV_FAILED_DEVICE = 108,        /* "FAILED": improper device type */
+    ORVDRV_FAILED_NO_STANDARD = 109,   /* "FAILED": no standard available */
+    ORVDRV_FAILED_MATRIX_EMPTY = 110,  /* "FAILED": matrix empty */
+    ORVDRV_FAILED_IGNORED = 111,       /* "FAILED": command ignored */
+    ORVDRV_FAILED_RUNNING = 112,       /* "FAILED": already running */
+    ORVDRV_FAILED_NOT_RUNNING = 113,   /* "FAILED": not running */
+    ORVDRV_FAILED_MATRIX_CLOSED = 114, /* "FAILED": matrix not open */
+    ORVDRV_FAILED_STANDARD = 115,      /* "FAILED": standard not available */
+    ORVDRV_FAILED_COMMAND_RANGE = 116  /* "FAILED": Command number out of range */
 };
 
 /* Opens the port at 9600 baud, wakes the analyser and takes it into remote operation;
@@ -97,8 +97,7 @@ ORVDRV_API int CancelRemote(void);
 /* Sends "C<command>[ <sub>] <argument>" (command -1: the argument alone; sub -1: none) and
    reads the reply line without its CR LF into reply. 0, 1, 6, 10 or 100-116; a "FAILED"
    reply with a text the analyser does not document counts as success. */
-ORVDRV_API int sendCommand(int command, int sub, const char* argument, char* reply,
-                           int replySize);
+ORVDRV_API int sendCommand(int command, int sub, const char* argument, char* reply, int replySize);
 
 /* Writes text and a line feed after clearing both port buffers, at least 50 ms after the end
    of the last read. 0 or 6. */
