@@ -12,7 +12,9 @@ OrvDataList* DataTreeNode::DataList() const {
     return p ? *p : nullptr;
 }
 
-DataTree::DataTree() : m_root(std::make_unique<DataTreeNode>()) { m_root->m_expanded = true; }
+DataTree::DataTree() : m_root(std::make_unique<DataTreeNode>()) {
+    m_root->m_expanded = true;
+}
 
 DataTree::~DataTree() = default;
 
@@ -24,14 +26,13 @@ const void* DataTree::Key(const NodeData& data) {
 
 DataTreeNode* DataTree::AddChild(DataTreeNode* parent, std::string text, NodeData data) {
     if (!parent) parent = m_root.get();
-    auto node = std::make_unique<DataTreeNode>();
-    node->m_text = std::move(text);
-    node->m_data = data;
-    node->m_parent = parent;
-    node->m_row = parent->m_children.size();
-    DataTreeNode* added = node.get();
+    DataTreeNode* added = &m_store.emplace_back();
+    added->m_text = std::move(text);
+    added->m_data = data;
+    added->m_parent = parent;
+    added->m_row = parent->m_children.size();
     if (m_listener) m_listener->BeforeInsert(parent, added->m_row, added->m_row);
-    parent->m_children.push_back(std::move(node));
+    parent->m_children.push_back(added);
     ++m_nodeCount;
     if (const void* key = Key(data)) m_first.try_emplace(key, added);
     if (m_listener) m_listener->AfterInsert();
@@ -72,7 +73,8 @@ DataTreeNode* DataTree::FindForward(DataTreeNode* from, const std::string& text)
 }
 
 void DataTree::Unindex(DataTreeNode* node) {
-    for (auto& child : node->m_children) Unindex(child.get());
+    for (DataTreeNode* child : node->m_children)
+        Unindex(child);
     if (const void* key = Key(node->m_data)) {
         auto it = m_first.find(key);
         if (it != m_first.end() && it->second == node) m_first.erase(it);
@@ -89,7 +91,8 @@ void DataTree::Remove(DataTreeNode* node) {
     // Another node may still show the same data; find the first one again.
     const void* key = Key(node->m_data);
     parent->m_children.erase(parent->m_children.begin() + static_cast<std::ptrdiff_t>(row));
-    for (std::size_t i = row; i < parent->m_children.size(); ++i) parent->m_children[i]->m_row = i;
+    for (std::size_t i = row; i < parent->m_children.size(); ++i)
+        parent->m_children[i]->m_row = i;
     if (key && !m_first.count(key)) {
         // Rare (only sub-nodes of a list share its data); a linear walk is fine.
         std::vector<DataTreeNode*> stack{m_root.get()};
@@ -98,7 +101,8 @@ void DataTree::Remove(DataTreeNode* node) {
             DataTreeNode* n = stack.back();
             stack.pop_back();
             if (n != m_root.get() && Key(n->m_data) == key) found = n;
-            for (auto it = n->m_children.rbegin(); it != n->m_children.rend(); ++it) stack.push_back(it->get());
+            for (auto it = n->m_children.rbegin(); it != n->m_children.rend(); ++it)
+                stack.push_back(*it);
         }
         if (found) m_first[key] = found;
     }
@@ -108,6 +112,7 @@ void DataTree::Remove(DataTreeNode* node) {
 void DataTree::Clear() {
     if (m_listener) m_listener->BeforeReset();
     m_root->m_children.clear();
+    m_store.clear();
     m_first.clear();
     m_nodeCount = 0;
     if (m_listener) m_listener->AfterReset();

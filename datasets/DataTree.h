@@ -6,6 +6,7 @@
 // the tree through an item model that listens to its changes.
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -31,9 +32,9 @@ public:
     DataTreeNode* Parent() const { return m_parent; }
     std::size_t Row() const { return m_row; } // position among the parent's children
     std::size_t ChildCount() const { return m_children.size(); }
-    DataTreeNode* Child(std::size_t i) const { return m_children[i].get(); }
+    DataTreeNode* Child(std::size_t i) const { return m_children[i]; }
     bool HasChildren() const { return !m_children.empty(); }
-    DataTreeNode* LastChild() const { return m_children.empty() ? nullptr : m_children.back().get(); }
+    DataTreeNode* LastChild() const { return m_children.empty() ? nullptr : m_children.back(); }
 
     bool Expanded() const { return m_expanded; }
     void SetExpanded(bool expanded) { m_expanded = expanded; }
@@ -45,7 +46,7 @@ private:
     DataTreeNode* m_parent = nullptr;
     std::size_t m_row = 0;
     bool m_expanded = false;
-    std::vector<std::unique_ptr<DataTreeNode>> m_children;
+    std::vector<DataTreeNode*> m_children; // owned by the tree's node store
 };
 
 // Told of every change, so that a view can follow the tree.
@@ -92,6 +93,9 @@ private:
     void Unindex(DataTreeNode* node);
     static const void* Key(const NodeData& data);
 
+    // Nodes live in one store, so building a large tree costs no allocation per
+    // node; removed nodes stay there, unreachable, until the tree is cleared.
+    std::deque<DataTreeNode> m_store;
     std::unique_ptr<DataTreeNode> m_root;
     std::unordered_map<const void*, DataTreeNode*> m_first;
     std::size_t m_nodeCount = 0;

@@ -17,12 +17,14 @@ namespace ombrix {
 
 class DataTree;
 class DataTreeNode;
+struct RecordCells;
 
 using TransferLines = std::vector<std::string>;
 
 class OrvDataset {
 public:
-    OrvDataset(int memNumber, Code dataType, Code probe, Code channel, Code mode, DateTime dateTime);
+    OrvDataset(int memNumber, Code dataType, Code probe, Code channel, Code mode,
+               DateTime dateTime);
     virtual ~OrvDataset() = default;
     OrvDataset(const OrvDataset&) = delete;
     OrvDataset& operator=(const OrvDataset&) = delete;
@@ -92,6 +94,16 @@ protected:
     ValueClass BaseValueClass() const;
     // eBField resolved by the unit code (T, G, A/m; anything else T).
     static ValueClass ResolveByUnit(ValueClass base, Code unit);
+
+    // The cells that open every record: MEM#, D, PROBE, CHN and MODE.
+    void AddCommonCells(RecordCells& cells) const;
+    // DATE and TIME, in the export date and time pictures.
+    void AddDateTimeCells(RecordCells& cells) const;
+    // Strips the label line of its last separator and adds both lines.
+    static void AddRecordLines(LineList& lines, RecordCells& cells);
+    // A sub-node of the dataset's node showing one field; a field that has
+    // nothing to show adds no node.
+    void AddLeaf(DataTree& nodes, DataTreeNode* parent, std::string text);
 
     int m_nCursor = 0;
     bool m_bExported = true;

@@ -5,6 +5,8 @@
 
 #include "datasets/OrvDataset.h"
 
+#include <string_view>
+
 namespace ombrix {
 
 class OrvNormalDataset : public OrvDataset {
@@ -47,6 +49,10 @@ public:
     }
 
 protected:
+    // One column of the label and value line of a single value; false for a
+    // name the kind does not know.
+    bool ReadColumn(std::string_view name, std::string_view value);
+
     double m_dFilterFrequency = -1.0;
     Code m_nUnit = kNotRead;
     Code m_nValid = kNotRead;

@@ -1,0 +1,71 @@
+// ombrix-cli: inspect, export and summarise analyser data without a screen,
+// on the same model as the program.
+
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "core/LocaleFormatSettings.h"
+#include "core/Ombrix.h"
+#include "core/ProgramFolder.h"
+#include "core/QtSettingsStore.h"
+
+#include <QString>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <map>
+
+using namespace ombrix;
+
+namespace {
+
+const char* kUsage =
+    "usage: ombrix-cli COMMAND [options]\n"
+    "\n"
+    "commands:\n"
+    "  info [--json] [--values] FILE\n"
+    "      the header and one line per dataset of FILE (an analyser memory, an\n"
+    "      exported .csv or .txt, or the demo data file)\n"
+    "  export FILE -o OUT [--select MEM#[,MEM#...]] [--list-sep ,|;] [--decimal ,|.]\n"
+    "         [--date PICTURE] [--time PICTURE]\n"
+    "      write the chosen datasets (all by default) as CSV when OUT ends in .csv,\n"
+    "      else as blank-separated text; parts OUT_0, OUT_1, ... past 65535 lines\n"
+    "\n"
+    "exit codes: 0 success, 1 the file does not read (\"Format Error\"), 2 usage or file errors\n"
+    "environment: OMBRIX_HOME program folder, OMBRIX_SETTINGS settings file\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
+        std::cout << kUsage;
+        return words.empty() ? cli::kExitUsage : cli::kExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << "ombrix-cli " << ProgramVersionInfo().productVersion << "\n";
+        return cli::kExitOk;
+    }
+    InstallSystemFormatSettings();
+    const char* settingsFile = std::getenv("OMBRIX_SETTINGS");
+    QtSettingsStore store(settingsFile ? QString::fromLocal8Bit(settingsFile) : QString());
+    InstallSettingsStore(&store);
+
+    const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
+        {"info", cli::InfoCommand},
+        {"export", cli::ExportCommand},
+    };
+    const auto command = commands.find(words[0]);
+    if (command == commands.end()) {
+        std::cerr << "ombrix-cli: unknown command " << words[0] << "\n" << kUsage;
+        return cli::kExitUsage;
+    }
+    try {
+        const int code = command->second({words.begin() + 1, words.end()});
+        InstallSettingsStore(nullptr);
+        return code;
+    } catch (const cli::UsageError& e) {
+        std::cerr << "ombrix-cli " << words[0] << ": " << e.message << "\n";
+        InstallSettingsStore(nullptr);
+        return cli::kExitUsage;
+    }
+}

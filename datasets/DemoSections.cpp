@@ -1,0 +1,42 @@
+#include "datasets/DemoSections.h"
+
+#include <algorithm>
+
+namespace ombrix {
+
+namespace {
+bool EqualNoCase(const std::string& a, const char* b) {
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i) {
+        auto lower = [](char c) {
+            return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return i == a.size() && b[i] == '\0';
+}
+} // namespace
+
+int FindMarkerLine(const std::vector<std::string>& lines, const char* marker) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (EqualNoCase(lines[i], marker)) return static_cast<int>(i);
+    return -1;
+}
+
+bool KeepDatalogSection(std::vector<std::string>& lines) {
+    const int first = FindMarkerLine(lines, kDatalogMarker);
+    if (first < 0) return false;
+    int end = -1;
+    for (size_t i = static_cast<size_t>(first) + 1; i < lines.size() && end < 0; ++i)
+        if (EqualNoCase(lines[i], kRemoteMarker)) end = static_cast<int>(i);
+    if (end < 0) return false;
+    lines.erase(lines.begin() + end, lines.end());
+    lines.erase(lines.begin(), lines.begin() + first + 1);
+    return true;
+}
+
+bool IsDemoFile(const std::vector<std::string>& lines) {
+    return lines.size() > 2 && lines[2].find("Demo") != std::string::npos;
+}
+
+} // namespace ombrix
