@@ -34,9 +34,9 @@ std::string Arguments::Value(const std::string& name, const std::string& fallBac
 }
 
 bool LoadTransferFile(const std::filesystem::path& file, OrvDataList& list) {
-    const auto bytes = ReadWholeFile(file);
+    auto bytes = ReadWholeFile(file);
     if (!bytes) throw UsageError{"cannot read " + file.string()};
-    TransferLines lines = SplitLines(*bytes);
+    TransferLines lines = TransferLines::FromText(std::move(*bytes));
     if (FindMarkerLine(lines, kDatalogMarker) >= 0 && FindMarkerLine(lines, kRemoteMarker) >= 0)
         KeepDatalogSection(lines);
     return list.ParseTransfer(lines);

@@ -39,7 +39,8 @@ DecimalDigits Decompose(double value, int significant) {
 }
 
 std::string StripTrailingZeros(std::string digits) {
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     return digits;
 }
 
@@ -68,15 +69,19 @@ std::string Scientific(const DecimalDigits& d, const std::string& digits, int mi
 
 // Digits placed around the decimal point, padded with zeros on both sides.
 std::string PlaceDigits(const std::string& digits, int exponent, int decimals, char sep) {
-    auto digitAt = [&](int i) { return i >= 0 && i < static_cast<int>(digits.size()) ? digits[i] : '0'; };
+    auto digitAt = [&](int i) {
+        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[i] : '0';
+    };
     std::string text;
     if (exponent <= 0)
         text = "0";
     else
-        for (int i = 0; i < exponent; ++i) text += digitAt(i);
+        for (int i = 0; i < exponent; ++i)
+            text += digitAt(i);
     if (decimals > 0) {
         text += sep;
-        for (int k = 0; k < decimals; ++k) text += digitAt(exponent + k);
+        for (int k = 0; k < decimals; ++k)
+            text += digitAt(exponent + k);
     }
     return text;
 }
@@ -103,18 +108,21 @@ std::string FormatExponent(double value, int precision, int digits, char sep) {
         // marks and the exponent's sign and width differ. Every sample and
         // spectrum line goes through here.
         char buffer[48];
-        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                                       precision - 1);
+        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                       std::chars_format::scientific, precision - 1);
         const char* e = std::find(buffer, end, 'e');
         std::string text;
         text.reserve(static_cast<size_t>(end - buffer) + 4);
-        for (const char* p = buffer; p < e; ++p) text += *p == '.' ? sep : *p;
+        for (const char* p = buffer; p < e; ++p)
+            text += *p == '.' ? sep : *p;
         text += 'E';
         const char* exponent = e + 1;
         text += *exponent == '-' ? '-' : '+';
         if (*exponent == '-' || *exponent == '+') ++exponent;
-        while (exponent + 1 < end && *exponent == '0') ++exponent; // the standard pads to two digits
-        for (auto width = static_cast<int>(end - exponent); width < digits; ++width) text += '0';
+        while (exponent + 1 < end && *exponent == '0')
+            ++exponent; // the standard pads to two digits
+        for (auto width = static_cast<int>(end - exponent); width < digits; ++width)
+            text += '0';
         text.append(exponent, static_cast<size_t>(end - exponent));
         return text;
     }
@@ -149,51 +157,44 @@ std::string FormatFixed(double value, int precision, int decimals, char sep) {
     return (d.negative && !isZero ? "-" : "") + PlaceDigits(d.digits, d.exponent, decimals, sep);
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-// Checks the shape of a number and copies it with '.' as decimal point.
-bool NormaliseNumber(std::string_view text, char sep, std::string& out) {
+// Checks the shape of a number: an optional sign, digits with at most one
+// decimal separator, an optional exponent. Reports where the separator is.
+bool NumberShape(std::string_view text, char sep, size_t& sepPos) {
     size_t i = 0;
     const size_t n = text.size();
-    out.clear();
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') out += '-';
-        ++i;
-    }
+    sepPos = std::string_view::npos;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
     size_t mantissaDigits = 0;
-    while (i < n && IsDigit(text[i])) {
-        out += text[i++];
-        ++mantissaDigits;
-    }
+    while (i < n && IsDigit(text[i]))
+        ++i, ++mantissaDigits;
     if (i < n && text[i] == sep) {
-        out += '.';
-        ++i;
-        while (i < n && IsDigit(text[i])) {
-            out += text[i++];
-            ++mantissaDigits;
-        }
+        sepPos = i++;
+        while (i < n && IsDigit(text[i]))
+            ++i, ++mantissaDigits;
     }
     if (mantissaDigits == 0) return false;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        out += 'e';
         ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-') out += '-';
-            ++i;
-        }
+        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
         size_t expDigits = 0;
-        while (i < n && IsDigit(text[i])) {
-            out += text[i++];
-            ++expDigits;
-        }
+        while (i < n && IsDigit(text[i]))
+            ++i, ++expDigits;
         if (expDigits == 0) return false;
     }
     return i == n;
@@ -205,7 +206,8 @@ bool NormaliseNumber(std::string_view text, char sep, std::string& out) {
 
 } // namespace
 
-std::string FormatFloat(double value, FloatForm form, int precision, int digits, char decimalSeparator) {
+std::string FormatFloat(double value, FloatForm form, int precision, int digits,
+                        char decimalSeparator) {
     if (!std::isfinite(value)) return NonFinite(value);
     precision = std::clamp(precision, 1, 17);
     digits = std::clamp(digits, 0, 4);
@@ -228,20 +230,42 @@ std::string FloatToStr(double value, char decimalSeparator) {
     return FormatFloat(value, FloatForm::General, 15, 0, decimalSeparator);
 }
 
-std::string FloatToStr(double value) { return FloatToStr(value, CurrentFormat().DecimalSeparator); }
+std::string FloatToStr(double value) {
+    return FloatToStr(value, CurrentFormat().DecimalSeparator);
+}
 
 bool TryParseFloat(std::string_view text, char decimalSeparator, double& value) {
-    std::string normalised;
-    if (!NormaliseNumber(TrimBlanks(text), decimalSeparator, normalised)) return false;
+    text = TrimBlanks(text);
+    size_t sepPos = 0;
+    if (!NumberShape(text, decimalSeparator, sepPos)) return false;
+    // from_chars reads '.' and no leading '+': hand it the number in that form,
+    // copied only when it differs.
+    char buffer[64];
+    std::string copy;
+    std::string_view number = text;
+    const bool plus = number.front() == '+';
+    if (plus || (sepPos != std::string_view::npos && decimalSeparator != '.')) {
+        char* out = buffer;
+        if (number.size() >= sizeof buffer) {
+            copy.assign(number);
+            out = copy.data();
+        } else {
+            std::copy(number.begin(), number.end(), buffer);
+        }
+        if (sepPos != std::string_view::npos) out[sepPos] = '.';
+        number = std::string_view(out, number.size());
+        if (plus) number.remove_prefix(1);
+    }
     double parsed = 0;
-    const char* first = normalised.data();
-    const char* last = first + normalised.size();
+    const char* first = number.data();
+    const char* last = first + number.size();
     auto [end, ec] = std::from_chars(first, last, parsed);
     if (end != last) return false;
     if (ec == std::errc::result_out_of_range) {
         // Underflow reads as zero; overflow is no number the program can hold.
-        const auto e = normalised.find('e');
-        if (e == std::string::npos || normalised.compare(e, 2, "e-") != 0) return false;
+        const auto e = number.find_first_of("eE");
+        if (e == std::string_view::npos || e + 1 >= number.size() || number[e + 1] != '-')
+            return false;
         parsed = 0.0;
     } else if (ec != std::errc()) {
         return false;
@@ -256,7 +280,9 @@ double ParseFloat(std::string_view text, char decimalSeparator) {
     return value;
 }
 
-double ParseFloat(std::string_view text) { return ParseFloat(text, CurrentFormat().DecimalSeparator); }
+double ParseFloat(std::string_view text) {
+    return ParseFloat(text, CurrentFormat().DecimalSeparator);
+}
 
 bool TryParseInt(std::string_view text, int& value) {
     text = TrimBlanks(text);

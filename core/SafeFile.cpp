@@ -5,7 +5,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <fstream>
 #include <unistd.h>
 
 namespace ombrix {
@@ -60,14 +59,24 @@ bool WriteFileSafely(const fs::path& target, const std::string& bytes, std::stri
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
     std::string bytes;
-    std::error_code ec;
-    const auto size = fs::file_size(file, ec);
-    if (!ec) bytes.reserve(static_cast<size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        bytes.append(chunk, static_cast<size_t>(got));
+    }
+    ::close(fd);
     return bytes;
 }
 
@@ -88,7 +97,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
     size_t total = 0;
-    for (const auto& l : lines) total += l.size() + 2;
+    for (const auto& l : lines)
+        total += l.size() + 2;
     std::string text;
     text.reserve(total);
     for (const auto& l : lines) {

@@ -5,7 +5,7 @@
 namespace ombrix {
 
 namespace {
-bool EqualNoCase(const std::string& a, const char* b) {
+bool EqualNoCase(std::string_view a, const char* b) {
     size_t i = 0;
     for (; i < a.size() && b[i]; ++i) {
         auto lower = [](char c) {
@@ -17,13 +17,13 @@ bool EqualNoCase(const std::string& a, const char* b) {
 }
 } // namespace
 
-int FindMarkerLine(const std::vector<std::string>& lines, const char* marker) {
+int FindMarkerLine(const TransferLines& lines, const char* marker) {
     for (size_t i = 0; i < lines.size(); ++i)
         if (EqualNoCase(lines[i], marker)) return static_cast<int>(i);
     return -1;
 }
 
-bool KeepDatalogSection(std::vector<std::string>& lines) {
+bool KeepDatalogSection(TransferLines& lines) {
     const int first = FindMarkerLine(lines, kDatalogMarker);
     if (first < 0) return false;
     int end = -1;
@@ -35,8 +35,8 @@ bool KeepDatalogSection(std::vector<std::string>& lines) {
     return true;
 }
 
-bool IsDemoFile(const std::vector<std::string>& lines) {
-    return lines.size() > 2 && lines[2].find("Demo") != std::string::npos;
+bool IsDemoFile(const TransferLines& lines) {
+    return lines.size() > 2 && lines[2].find("Demo") != std::string_view::npos;
 }
 
 } // namespace ombrix

@@ -3,8 +3,7 @@
 // wizard reads ("<DATALOG DEMO DATA>") and the live templates of the simulated
 // analyser ("<REMOTE DEMO DATA>").
 
-#include <string>
-#include <vector>
+#include "datasets/TransferLines.h"
 
 namespace ombrix {
 
@@ -13,13 +12,13 @@ inline constexpr const char* kDatalogMarker = "<DATALOG DEMO DATA>";
 inline constexpr const char* kRemoteMarker = "<REMOTE DEMO DATA>";
 
 // Index of the first line equal to `marker`, letter case ignored; -1 if none.
-int FindMarkerLine(const std::vector<std::string>& lines, const char* marker);
+int FindMarkerLine(const TransferLines& lines, const char* marker);
 
 // Keeps only the lines between the two markers. False (lines unchanged) when a
 // marker is missing.
-bool KeepDatalogSection(std::vector<std::string>& lines);
+bool KeepDatalogSection(TransferLines& lines);
 
 // The demo file's third line names it a demo file.
-bool IsDemoFile(const std::vector<std::string>& lines);
+bool IsDemoFile(const TransferLines& lines);
 
 } // namespace ombrix

@@ -139,7 +139,7 @@ bool OrvAutoDataset::AppendSamples(const TransferLines& lines) {
     // The live block comes from the analyser, which always writes a point.
     CurrentFormat().DecimalSeparator = '.';
     const char separator = TransferSeparator();
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         FieldSplitter fields(line, separator);
         const std::string_view number = fields.Next();
         const std::string_view value = fields.Next();

@@ -167,7 +167,7 @@ bool OrvDataList::ReadHeader(TransferLines& lines) {
         FormatSettings& fs = CurrentFormat();
         if (lines.size() < kHeaderLines) return false;
         for (int i = 0; i < kHeaderLines; ++i) {
-            std::string rest = lines[static_cast<size_t>(i)];
+            std::string rest(lines[static_cast<size_t>(i)]);
             std::string keyword = SplitToken(rest, separator);
             const std::string value = SplitToken(rest, separator);
             if (keyword.empty()) return false;
@@ -211,8 +211,7 @@ bool OrvDataList::ReadHeader(TransferLines& lines) {
 bool OrvDataList::ParseTransfer(TransferLines& lines, bool liveOnly) {
     if (!liveOnly) SaveNumberFormats();
     RestoreOnExit restore(!liveOnly);
-    for (auto& line : lines)
-        TrimInPlace(line);
+    lines.TrimAll();
     if (!liveOnly && !ResetAndReadHeader(lines)) return false;
     return ParseRecords(lines, liveOnly);
 }
@@ -229,8 +228,8 @@ bool OrvDataList::ParseRecords(TransferLines& lines, bool liveOnly) {
     const int count = static_cast<int>(lines.size());
     try {
         while (count >= index + 2) {
-            std::string labels = lines[static_cast<size_t>(index)];
-            std::string values = lines[static_cast<size_t>(index) + 1];
+            std::string labels(lines[static_cast<size_t>(index)]);
+            std::string values(lines[static_cast<size_t>(index) + 1]);
             for (int column = 1; column <= 8; ++column) {
                 const std::string name = SplitToken(labels, separator);
                 const std::string value = SplitToken(values, separator);
@@ -278,12 +277,11 @@ bool OrvDataList::ParseDirectory(TransferLines& lines) {
     SaveNumberFormats();
     RestoreOnExit restore(true);
     try {
-        for (auto& line : lines)
-            TrimInPlace(line);
+        lines.TrimAll();
         if (!ReadHeader(lines)) return false;
         if (lines.empty()) return false;
         const char separator = OrvDataset::TransferSeparator();
-        std::string columns = lines[0];
+        std::string columns(lines[0]);
         static const std::array<const char*, 5> kNames = {"MEM#", "D", "MODE", "DATE", "TIME"};
         for (int i = 0; i < 5; ++i) {
             const std::string name = SplitToken(columns, separator);
@@ -293,7 +291,7 @@ bool OrvDataList::ParseDirectory(TransferLines& lines) {
         }
         FormatSettings& fs = CurrentFormat();
         for (size_t i = 1; i < lines.size(); ++i) {
-            std::string rest = lines[i];
+            std::string rest(lines[i]);
             const int memNumber = ParseInt(SplitToken(rest, separator));
             const Code kind = ParseOrvDataType(SplitToken(rest, separator));
             const Code mode = ParseMode(SplitToken(rest, separator));

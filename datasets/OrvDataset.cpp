@@ -162,7 +162,7 @@ bool OrvDataset::ParseFrom(const TransferLines& lines, int& index) {
     if (index < 0 || index >= count) return false;
     bool commentOpen = false;
     while (true) {
-        const std::string& line = lines[static_cast<std::size_t>(index)];
+        const std::string_view line = lines[static_cast<std::size_t>(index)];
         if (StartsWith(line, "MEM#")) return true;
         if (StartsWith(line, "COMMENT")) {
             FieldSplitter fields(line, TransferSeparator());

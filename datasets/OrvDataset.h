@@ -7,6 +7,7 @@
 
 #include "config/Listendecl.h"
 #include "core/DateTime.h"
+#include "datasets/TransferLines.h"
 #include "datasets/ValueClass.h"
 #include "export/ExportCells.h"
 
@@ -19,7 +20,6 @@ class DataTree;
 class DataTreeNode;
 struct RecordCells;
 
-using TransferLines = std::vector<std::string>;
 
 class OrvDataset {
 public:

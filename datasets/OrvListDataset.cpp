@@ -98,7 +98,7 @@ bool OrvListDataset::ReadColumn(std::string_view name, std::string_view value) {
     return true;
 }
 
-bool OrvListDataset::ReadValueLine(const std::string& line) {
+bool OrvListDataset::ReadValueLine(std::string_view line) {
     FieldSplitter fields(line, TransferSeparator());
     const std::string_view label = fields.Next();
     const std::string_view value = fields.Rest();
@@ -126,8 +126,8 @@ bool OrvListDataset::ReadValueLine(const std::string& line) {
 bool OrvListDataset::ParseFrom(const TransferLines& lines, int& index) {
     if (index < 0 || static_cast<int>(lines.size()) - index < static_cast<int>(kRecordLines))
         return false;
-    const std::string& labels = lines[static_cast<std::size_t>(index)];
-    const std::string& values = lines[static_cast<std::size_t>(index) + 1];
+    const std::string_view labels = lines[static_cast<std::size_t>(index)];
+    const std::string_view values = lines[static_cast<std::size_t>(index) + 1];
     index += 2;
     const bool known = ReadColumns(
         labels, values, TransferSeparator(),

@@ -48,7 +48,7 @@ public:
 
 private:
     bool ReadColumn(std::string_view name, std::string_view value);
-    bool ReadValueLine(const std::string& line);
+    bool ReadValueLine(std::string_view line);
     // The twelve values in written order: 0 F1, 1 V1, 2 .. 9 K2 .. K9, 10 KT, 11 KN.
     std::string FormatValueLine(int line, int mode) const;
 

@@ -127,8 +127,8 @@ bool OrvNormalDataset::ReadColumn(std::string_view name, std::string_view value)
 
 bool OrvNormalDataset::ParseFrom(const TransferLines& lines, int& index) {
     if (index < 0 || static_cast<int>(lines.size()) - index < 2) return false;
-    const std::string& labels = lines[static_cast<std::size_t>(index)];
-    const std::string& values = lines[static_cast<std::size_t>(index) + 1];
+    const std::string_view labels = lines[static_cast<std::size_t>(index)];
+    const std::string_view values = lines[static_cast<std::size_t>(index) + 1];
     index += 2;
     const bool known = ReadColumns(
         labels, values, TransferSeparator(),

@@ -180,7 +180,7 @@ bool OrvVectorDataset::ReadElements(const TransferLines& lines, int& index) {
             m_dLastNumber = static_cast<double>(element.m_nNumber) * m_nDF;
         }
         if (++index >= count) break;
-        const std::string& next = lines[static_cast<std::size_t>(index)];
+        const std::string_view next = lines[static_cast<std::size_t>(index)];
         if (StartsWith(next, "COMMENT") || StartsWith(next, "MEM#")) break;
     }
     return true;
@@ -189,8 +189,8 @@ bool OrvVectorDataset::ReadElements(const TransferLines& lines, int& index) {
 bool OrvVectorDataset::ParseFrom(const TransferLines& lines, int& index) {
     constexpr int kMinimumLines = 4;
     if (index < 0 || static_cast<int>(lines.size()) - index < kMinimumLines) return false;
-    const std::string& labels = lines[static_cast<std::size_t>(index)];
-    const std::string& values = lines[static_cast<std::size_t>(index) + 1];
+    const std::string_view labels = lines[static_cast<std::size_t>(index)];
+    const std::string_view values = lines[static_cast<std::size_t>(index) + 1];
     index += 2;
     const bool known = ReadColumns(
         labels, values, TransferSeparator(),

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FormatSettings before = CurrentFormat();
 
     OrvDataList list;
-    TransferLines lines = SplitLines(text);
+    TransferLines lines = TransferLines::FromText(text);
     TransferLines copy = lines;
     const bool read = list.ParseTransfer(lines);
     if (!(CurrentFormat() == before)) std::abort();

@@ -274,14 +274,13 @@ TEST_F(DataList, LiveStoringOfASingleValue) {
 }
 
 TEST(DemoSections, TheLoadWizardTakesTheLinesBetweenTheMarkers) {
-    std::vector<std::string> lines = {"x", "<datalog demo data>", "a",
-                                      "b", "<REMOTE DEMO DATA>",  "r"};
+    TransferLines lines = {"x", "<datalog demo data>", "a", "b", "<REMOTE DEMO DATA>", "r"};
     ASSERT_TRUE(KeepDatalogSection(lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
-    std::vector<std::string> noRemote = {"<DATALOG DEMO DATA>", "a"};
+    EXPECT_EQ(lines.ToVector(), (std::vector<std::string>{"a", "b"}));
+    TransferLines noRemote = {"<DATALOG DEMO DATA>", "a"};
     EXPECT_FALSE(KeepDatalogSection(noRemote));
     EXPECT_EQ(noRemote.size(), 2u);
-    std::vector<std::string> wrongOrder = {"<REMOTE DEMO DATA>", "<DATALOG DEMO DATA>", "a"};
+    TransferLines wrongOrder = {"<REMOTE DEMO DATA>", "<DATALOG DEMO DATA>", "a"};
     EXPECT_FALSE(KeepDatalogSection(wrongOrder));
     EXPECT_TRUE(IsDemoFile({"1", "2", "Ombrix Demo"}));
     EXPECT_FALSE(IsDemoFile({"1", "2"}));

@@ -100,7 +100,9 @@ TEST_F(ListDataset, ReadsTheFourteenLines) {
 
 TEST_F(ListDataset, ValueLinesInReverseOrderReadTheSame) {
     TransferLines record = HarmonicsRecord();
-    std::reverse(record.begin() + 2, record.end());
+    std::vector<std::string> reversedLines = record.ToVector();
+    std::reverse(reversedLines.begin() + 2, reversedLines.end());
+    record = TransferLines(reversedLines);
     auto reversed = Read(record);
     auto ordered = Read(HarmonicsRecord());
     ASSERT_TRUE(reversed);
@@ -123,16 +125,16 @@ TEST_F(ListDataset, ThirteenLinesBeforeTheNextRecordFail) {
 
 TEST_F(ListDataset, RecordsThatDoNotRead) {
     TransferLines record = HarmonicsRecord();
-    record[5] = "K12[%];  1.0";
+    record.Replace(5, "K12[%];  1.0");
     EXPECT_FALSE(Read(record));
     record = HarmonicsRecord();
-    record[5] = "K3[%];   about one";
+    record.Replace(5, "K3[%];   about one");
     EXPECT_THROW(Read(record), ConvertError);
     record = HarmonicsRecord();
-    record[3] = "V1[Vm]; 1.0";
+    record.Replace(3, "V1[Vm]; 1.0");
     EXPECT_THROW(Read(record), std::invalid_argument);
     record = HarmonicsRecord();
-    record[0] = "MEM#;D;PROBE;CHN;MODE;DATE;TIME;DET;MAX;VALID;STANDARD";
+    record.Replace(0, "MEM#;D;PROBE;CHN;MODE;DATE;TIME;DET;MAX;VALID;STANDARD");
     EXPECT_FALSE(Read(record));
 }
 
@@ -148,7 +150,7 @@ TEST_F(ListDataset, PercentValuesAreCutToSixCharacters) {
     };
     for (const auto& c : cases) {
         TransferLines record = HarmonicsRecord();
-        record[4] = c.line;
+        record.Replace(4, c.line);
         auto reread = Read(record);
         ASSERT_TRUE(reread);
         EXPECT_EQ(reread->FormatHarmonic(0, 0), c.text) << c.line;
@@ -173,8 +175,8 @@ TEST_F(ListDataset, WritesLabelValueAndTwelveValueLines) {
 
 TEST_F(ListDataset, DetectionNotReadWritesNoColumnAndShowsInvalidValue) {
     TransferLines record = HarmonicsRecord();
-    record[0] = "MEM#;D;PROBE;CHN;MODE;DATE;TIME;MAX;VALID";
-    record[1] = "21;L;EXT_PRB_1;Z;HAR;15/03/24;09:05:07;LIVE;OK;";
+    record.Replace(0, "MEM#;D;PROBE;CHN;MODE;DATE;TIME;MAX;VALID");
+    record.Replace(1, "21;L;EXT_PRB_1;Z;HAR;15/03/24;09:05:07;LIVE;OK;");
     auto dataset = Read(record);
     ASSERT_TRUE(dataset);
     EXPECT_EQ(dataset->GetDetection(), kNotRead);
@@ -185,7 +187,7 @@ TEST_F(ListDataset, DetectionNotReadWritesNoColumnAndShowsInvalidValue) {
 
 TEST_F(ListDataset, UnitOfV1DecidesTheValueClass) {
     TransferLines record = HarmonicsRecord();
-    record[3] = "V1[G];   0.12";
+    record.Replace(3, "V1[G];   0.12");
     auto dataset = Read(record);
     ASSERT_TRUE(dataset);
     EXPECT_EQ(dataset->GetUnit(), eUnitG);

@@ -112,7 +112,7 @@ TEST_F(NormalDataset, BroadbandFilterIsWrittenWithTheExportDecimalMark) {
 
 TEST_F(NormalDataset, FrequencyThatIsNoNumberIsLeftOutWhenWritten) {
     TransferLines record = kFstRecord;
-    record[1] = "7;N;INT_PRB;ALL;FST;15/03/24;09:05:07;BP50.0Hz;RMS;MAX;1.2345E+01;OK;n/a;";
+    record.Replace(1, "7;N;INT_PRB;ALL;FST;15/03/24;09:05:07;BP50.0Hz;RMS;MAX;1.2345E+01;OK;n/a;");
     auto dataset = Read(record);
     ASSERT_TRUE(dataset);
     EXPECT_EQ(dataset->GetFrequency(), -1);

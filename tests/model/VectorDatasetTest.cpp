@@ -136,7 +136,7 @@ TEST_F(VectorDataset, ReadsElementsUpToTheComment) {
 
 TEST_F(VectorDataset, ElementsEndAtTheNextRecordOrTheEndOfText) {
     TransferLines record = SpectrumRecord({1, 2}, 1);
-    record[2] = "N;VALUE[G]"; // no separator at the end of the element labels
+    record.Replace(2, "N;VALUE[G]"); // no separator at the end of the element labels
     int end = 0;
     auto dataset = Read(record, &end);
     ASSERT_TRUE(dataset);
@@ -156,23 +156,23 @@ TEST_F(VectorDataset, RecordsThatDoNotRead) {
     EXPECT_FALSE(Read(TransferLines(record.begin(), record.begin() + 3)));
 
     record = SpectrumRecord({1, 2}, 40);
-    record[2] = "N;VALUE[T];HEIGHT";
+    record.Replace(2, "N;VALUE[T];HEIGHT");
     EXPECT_FALSE(Read(record));
 
     record = SpectrumRecord({1, 2}, 40);
-    record[0] = kLabels + ";COLOUR";
+    record.Replace(0, kLabels + ";COLOUR");
     EXPECT_FALSE(Read(record));
 
     record = SpectrumRecord({1, 2}, 40);
-    record[4] = "1;lots";
+    record.Replace(4, "1;lots");
     EXPECT_THROW(Read(record), ConvertError);
 
     record = SpectrumRecord({1, 2}, 40);
-    record[1] = "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40Hz..32KHz;PEAK;LIVE;OK;forty;";
+    record.Replace(1, "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40Hz..32KHz;PEAK;LIVE;OK;forty;");
     EXPECT_THROW(Read(record), ConvertError);
 
     record = SpectrumRecord({1, 2}, 40);
-    record[1] = "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40Hz..2KHz;PEAK;LIVE;OK;40;";
+    record.Replace(1, "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40Hz..2KHz;PEAK;LIVE;OK;40;");
     EXPECT_THROW(Read(record), std::invalid_argument);
 }
 
@@ -361,8 +361,8 @@ TEST_F(VectorDataset, PlainTextRecord) {
 
 TEST_F(VectorDataset, RoundTripPlainAndCsv) {
     TransferLines record = SpectrumRecord({1.5e-6, 2.25e-5, 3e-7, 0}, 1);
-    record[0] = "MEM#;D;PROBE;CHN;MODE;STANDARD;DATE;TIME;F_RANGE;MAX;VALID;DF[HZ]";
-    record[1] = "5;V;INT_PRB;ALL;FFT;GENPUB;15/03/24;09:05:07;5Hz..2KHz;MAX;!A;1;";
+    record.Replace(0, "MEM#;D;PROBE;CHN;MODE;STANDARD;DATE;TIME;F_RANGE;MAX;VALID;DF[HZ]");
+    record.Replace(1, "5;V;INT_PRB;ALL;FFT;GENPUB;15/03/24;09:05:07;5Hz..2KHz;MAX;!A;1;");
     record.push_back("COMMENT; first");
     record.push_back("second");
     auto dataset = Read(record);
@@ -384,8 +384,8 @@ TEST_F(VectorDataset, RoundTripPlainAndCsv) {
 
 TEST_F(VectorDataset, SettingsNeverReadAreNotWritten) {
     TransferLines record = SpectrumRecord({1e-6, 2e-6}, 40);
-    record[0] = "MEM#;D;PROBE;CHN;MODE;DATE;TIME;DF[HZ]";
-    record[1] = "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40;";
+    record.Replace(0, "MEM#;D;PROBE;CHN;MODE;DATE;TIME;DF[HZ]");
+    record.Replace(1, "5;V;INT_PRB;ALL;FFT;15/03/24;09:05:07;40;");
     auto dataset = Read(record);
     ASSERT_TRUE(dataset);
     EXPECT_EQ(dataset->FormatValid(0), "invalid value");
@@ -471,8 +471,8 @@ TEST_F(VectorDataset, ExpansionNeverFillsAnotherDatasetsValues) {
 
 TEST_F(VectorDataset, InfoTextAndStandardInTheTree) {
     TransferLines record = SpectrumRecord({1, 2}, 40);
-    record[0] = "MEM#;D;PROBE;CHN;MODE;STANDARD;DATE;TIME;F_RANGE;MAX;VALID;DF[HZ]";
-    record[1] = "5;V;INT_PRB;ALL;FFT;GENPUB;15/03/24;09:05:07;40Hz..32KHz;MAX;OK;40;";
+    record.Replace(0, "MEM#;D;PROBE;CHN;MODE;STANDARD;DATE;TIME;F_RANGE;MAX;VALID;DF[HZ]");
+    record.Replace(1, "5;V;INT_PRB;ALL;FFT;GENPUB;15/03/24;09:05:07;40Hz..32KHz;MAX;OK;40;");
     auto dataset = Read(record);
     ASSERT_TRUE(dataset);
     const std::string info = dataset->GetInfoText();
