@@ -35,16 +35,6 @@ SavedFormats& SavedSet() {
     return saved;
 }
 
-void TrimInPlace(std::string& line) {
-    auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    size_t first = 0, last = line.size();
-    while (first < last && isBlank(line[first]))
-        ++first;
-    while (last > first && isBlank(line[last - 1]))
-        --last;
-    if (first > 0 || last < line.size()) line = line.substr(first, last - first);
-}
-
 // The date picture a header date is written in, guessed from its separator.
 void ChooseDateFormatFrom(const std::string& value, FormatSettings& fs) {
     if (value.find('-') != std::string::npos) {
