@@ -29,6 +29,22 @@ const char* kUsage =
     "         [--date PICTURE] [--time PICTURE]\n"
     "      write the chosen datasets (all by default) as CSV when OUT ends in .csv,\n"
     "      else as blank-separated text; parts OUT_0, OUT_1, ... past 65535 lines\n"
+    "  stats FILE --mem N [--axis X|Y|Z --at A,B | --plane XY|XZ|YZ --at K] [--json]\n"
+    "      the statistic of a timed series or a grid (a line, a plane or the whole\n"
+    "      grid; --at gives the fixed indices in X, Y, Z order)\n"
+    "  histogram FILE --mem N [--axis ... | --plane ...] [--json]\n"
+    "      the eleven classes of the values against the histogram reference\n"
+    "  peaks FILE --mem N [--count C] [--json]\n"
+    "      the largest peaks of a spectrum, frequency and value\n"
+    "      (stats, histogram and peaks use the stored view settings, OrvView.dat)\n"
+    "  remote --mode FST|STD|FFT|HAR --ticks N [--store stop|immd|pgmd] [--start S --stop S]\n"
+    "         [--interval hh:mm:ss] [--asap] [--load-cont] [--fast] [-o OUT] [--json]\n"
+    "      operate the simulated analyser live for N ticks, one a second (--fast: a\n"
+    "      clock that moves one second per tick, no waits), storing as chosen; then\n"
+    "      stop storing, run one more tick and write the data list (-o as export does,\n"
+    "      --json as info --json); each tick's live value goes to standard error\n"
+    "  setups [--json]\n"
+    "      the user setups of OrvConf.dat with their descriptions\n"
     "\n"
     "exit codes: 0 success, 1 the file does not read (\"Format Error\"), 2 usage or file errors\n"
     "environment: OMBRIX_HOME program folder, OMBRIX_SETTINGS settings file\n";
@@ -53,6 +69,11 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
         {"info", cli::InfoCommand},
         {"export", cli::ExportCommand},
+        {"stats", cli::StatsCommand},
+        {"histogram", cli::HistogramCommand},
+        {"peaks", cli::PeaksCommand},
+        {"remote", cli::RemoteCommand},
+        {"setups", cli::SetupsCommand},
     };
     const auto command = commands.find(words[0]);
     if (command == commands.end()) {
