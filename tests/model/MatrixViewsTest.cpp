@@ -226,6 +226,21 @@ TEST_F(MatrixViews, PlaneLayoutsAndAnEmptyPlane) {
     EXPECT_EQ(m_selection.Plane(), GridPlane::XY);
 }
 
+TEST_F(MatrixViews, FarApartIndicesCostTheirPointsNotTheirCells) {
+    // Four million cells between two points: only the measured ones get a bubble.
+    auto grid = MakeGrid({{1, 1, 1, 3}, {2000, 2000, 1, 4}, {2000, 1, 1, 5}});
+    m_selection.SelectPlane(GridPlane::XY);
+    m_selection.SetPlaneText(GridPlane::XY, "1");
+    PlaneView view;
+    const PlaneChart& chart = view.Draw(*grid, m_selection, Settings(), {});
+    ASSERT_EQ(chart.bubbles.size(), 3u);
+    EXPECT_EQ(chart.bubbles[1].h, 2000);
+    EXPECT_EQ(chart.bubbles[1].w, 1);
+    EXPECT_NEAR(chart.horizontalRange.max, 2000.7, 1e-9);
+    m_selection.SelectNothing();
+    EXPECT_EQ(SelectionValues(*grid, m_selection), (std::vector<double>{3, 5, 4}));
+}
+
 TEST_F(MatrixViews, PlaneAxesKeepTheGridsProportions) {
     auto grid = Grid(); // X 1..3, Y 1..2
     m_selection.SelectPlane(GridPlane::XY);
