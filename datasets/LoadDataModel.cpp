@@ -97,4 +97,12 @@ bool KeepByTicks(OrvDataList& list, OrvCommunication& communication,
     return ParseAnalyserRead(list, lines, formatError);
 }
 
+DirectoryRead ReadDirectoryForDetails(OrvDataList& list, OrvCommunication& communication) {
+    if (list.GetListState() != eHeaderList) return DirectoryRead::eNotNeeded;
+    TransferLines lines;
+    if (!communication.ReadMemoryDirectory(lines) || !list.ParseDirectory(lines))
+        return DirectoryRead::eFailed;
+    return DirectoryRead::eRead;
+}
+
 } // namespace ombrix

@@ -52,4 +52,13 @@ bool KeepByRanges(OrvDataList& list, OrvCommunication& communication, const Over
 bool KeepByTicks(OrvDataList& list, OrvCommunication& communication,
                  const std::vector<bool>& ticked, bool* formatError = nullptr);
 
+// A list of which only the analyser's header is known gets its datasets from
+// the memory directory before the Details page can list them.
+enum class DirectoryRead {
+    eNotNeeded, // the list already knows its datasets
+    eRead,      // the list now holds the directory
+    eFailed,    // no directory: the Details page stays empty
+};
+DirectoryRead ReadDirectoryForDetails(OrvDataList& list, OrvCommunication& communication);
+
 } // namespace ombrix

@@ -315,13 +315,16 @@ void OrvAutoDataset::ExportTo(LineList& lines, bool csv) {
     StripLastSeparator(labels);
     lines.Add(std::move(labels));
 
+    // One line buffer for all samples: no allocation per line.
+    std::string line;
+    line.reserve(48);
     for (const OrvAutoList& sample : m_Samples) {
-        std::string line;
+        line.clear();
         AppendCell(line, DecimalText(sample.m_nNumber), kNumberWidth);
         AppendCell(line, ValueText(sample.m_dValue), kValueWidth);
         AppendCell(line, ValidText(sample.m_nValid), kValidWidth);
         if (withFrequency) AppendCell(line, DecimalText(sample.m_nFrequencyHz), kFrequencyWidth);
-        lines.Add(std::move(line));
+        lines.Add(line);
     }
     OrvDataset::ExportTo(lines, csv);
 }

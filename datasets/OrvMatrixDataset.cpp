@@ -424,8 +424,11 @@ void OrvMatrixDataset::ExportTo(LineList& lines, bool csv) {
     StripLastSeparator(labels);
     lines.Add(std::move(labels));
 
+    // One line buffer for all points: no allocation per line.
+    std::string line;
+    line.reserve(96);
     for (const OrvMatrixList& point : m_Points) {
-        std::string line;
+        line.clear();
         AppendCell(line, DecimalText(point.m_nNumber), kNumberWidth);
         AppendCell(line, DecimalText(point.m_nX), kIndexWidth);
         AppendCell(line, DecimalText(point.m_nY), kIndexWidth);
@@ -435,7 +438,7 @@ void OrvMatrixDataset::ExportTo(LineList& lines, bool csv) {
         AppendCell(line, ValueText(point.m_dValue), kValueWidth);
         AppendCell(line, ValidText(point.m_nValid), kValidWidth);
         if (withFrequency) AppendCell(line, DecimalText(point.m_nFrequencyHz), kFrequencyWidth);
-        lines.Add(std::move(line));
+        lines.Add(line);
     }
     OrvDataset::ExportTo(lines, csv);
 }

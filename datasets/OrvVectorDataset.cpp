@@ -229,13 +229,15 @@ void OrvVectorDataset::ExportTo(LineList& lines, bool csv) {
     AppendCell(elementLabels, "N", kNumberWidth);
     AppendCell(elementLabels, ValueLabel(), kValueWidth);
     lines.Add(std::move(elementLabels));
+    // One line buffer for all elements: no allocation per line.
+    std::string line;
+    line.reserve(kNumberWidth + kValueWidth + 2);
     for (const OrvVectorList& element : m_Elements) {
-        std::string line;
-        line.reserve(kNumberWidth + kValueWidth + 2);
+        line.clear();
         AppendCell(line, DecimalText(element.m_nNumber), kNumberWidth);
         AppendCell(line, FormatFloat(element.m_dValue, FloatForm::Exponent, 5, 2), kValueWidth);
         StripLastSeparator(line);
-        lines.Add(std::move(line));
+        lines.Add(line);
     }
     OrvDataset::ExportTo(lines, csv);
 }

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ombrix {
@@ -34,7 +35,9 @@ public:
     const char* what() const noexcept override { return ""; }
 };
 
-// The lines of one export file.
+// The lines of one export file, kept as the file's text: every line is
+// followed by CR LF in one buffer, so a file of 65535 lines costs no
+// allocation per line and is written as it stands.
 class LineList {
 public:
     static constexpr std::size_t kExportCapacity = 65535;
@@ -43,27 +46,47 @@ public:
 
     std::size_t Capacity() const { return m_capacity; }
     void SetCapacity(std::size_t capacity) { m_capacity = capacity; }
-    std::size_t Count() const { return m_lines.size(); }
+    std::size_t Count() const { return m_starts.size(); }
     // Lines that still fit (0 when the list is at or over its capacity).
-    std::size_t Room() const { return m_capacity > m_lines.size() ? m_capacity - m_lines.size() : 0; }
+    std::size_t Room() const { return m_capacity > Count() ? m_capacity - Count() : 0; }
     // Raises ExportOverflow unless more than `lines` lines are left.
     void RequireRoomFor(std::size_t lines) const {
         if (Room() <= lines) throw ExportOverflow();
     }
 
-    void Add(std::string line) { m_lines.push_back(std::move(line)); }
-    void Clear() { m_lines.clear(); }
+    void Add(std::string_view line) {
+        m_starts.push_back(m_text.size());
+        m_text.append(line);
+        m_text.append("\r\n");
+    }
+    void Clear() {
+        m_text.clear();
+        m_starts.clear();
+    }
     // Removes the lines from `count` on (to take back a record that did not fit).
     void Truncate(std::size_t count) {
-        if (count < m_lines.size()) m_lines.resize(count);
+        if (count >= m_starts.size()) return;
+        m_text.resize(m_starts[count]);
+        m_starts.resize(count);
     }
 
-    const std::vector<std::string>& Lines() const { return m_lines; }
-    const std::string& operator[](std::size_t i) const { return m_lines[i]; }
+    std::string_view operator[](std::size_t i) const {
+        const std::size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_text.size();
+        return std::string_view(m_text).substr(m_starts[i], end - m_starts[i] - 2);
+    }
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        lines.reserve(Count());
+        for (std::size_t i = 0; i < Count(); ++i) lines.emplace_back((*this)[i]);
+        return lines;
+    }
+    // The lines as a file holds them, each ended by CR LF.
+    const std::string& Text() const { return m_text; }
 
 private:
     std::size_t m_capacity;
-    std::vector<std::string> m_lines;
+    std::string m_text;
+    std::vector<std::size_t> m_starts;
 };
 
 } // namespace ombrix

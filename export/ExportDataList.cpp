@@ -102,7 +102,7 @@ void ExportDataList(OrvDataList& list, LineList& lines, bool csv, int& index) {
 }
 
 bool WriteExportFile(const std::filesystem::path& file, const LineList& lines, std::string* error) {
-    return WriteFileSafely(file, JoinLinesCrLf(lines.Lines()), error);
+    return WriteFileSafely(file, lines.Text(), error);
 }
 
 } // namespace ombrix

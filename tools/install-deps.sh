@@ -14,6 +14,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libqcustomplot-dev libgl-dev
     # offscreen UI tests need the platform plugins and fonts
     fonts-dejavu-core
+    # looking at the program without a desktop: a virtual display
+    xvfb xauth
 )
 
 missing=()

@@ -228,7 +228,7 @@ TEST_F(NormalDataset, RoundTripPlainAndCsv) {
     fst->ParseFilterField("30Hz,,2KHz");
     ExpectRoundTrip(*fst, true);
     ExpectRoundTrip(*std, true);
-    const std::string values = Export(*fst, true)[1];
+    const std::string values(Export(*fst, true)[1]);
     EXPECT_NE(values.find(" 1,2345E+01;OK;"), std::string::npos) << values;
 }
 

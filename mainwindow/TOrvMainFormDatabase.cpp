@@ -1,0 +1,218 @@
+// The database actions of the main window: loading, erasing, the export run
+// with its dialogs, the picture on the clipboard, printing and its preview,
+// and the analyser dialogs of the Orv menu.
+
+#include "mainwindow/TOrvMainForm.h"
+
+#include "core/MessageBoxes.h"
+#include "core/OrvMainObject.h"
+#include "core/SettingsStore.h"
+#include "datasets/OrvDataList.h"
+#include "export/ExportDataList.h"
+#include "export/ExportRun.h"
+#include "export/TDlgExportFormat.h"
+#include "export/TDlgExportList.h"
+#include "link/TDlgCommunication.h"
+#include "link/TDlgService.h"
+#include "mainwindow/MainWindowHost.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+
+#include <string>
+#include <vector>
+
+namespace ombrix {
+
+namespace {
+
+constexpr double kPrintMarginMm = 12.7;
+
+// The hourglass while a long step runs, given back on every path.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+std::string Native(const std::filesystem::path& file) {
+    return QDir::toNativeSeparators(QFile::decodeName(file.c_str())).toLatin1().toStdString();
+}
+
+} // namespace
+
+// ---- load and erase --------------------------------------------------------------------
+
+void TOrvMainForm::DatabaseLoadExecute() {
+    OrvMainObject* main = MainObject();
+    if (!main) return;
+    main->LoadDatasets();
+    RebuildTree();
+}
+
+void TOrvMainForm::LoadDroppedFile(const QString& path) {
+    if (m_nOperatingMode != eModeDatalog) return;
+    m_pHost->OpenNextWizardOn(path);
+    DatabaseLoadExecute();
+}
+
+void TOrvMainForm::DatabaseEraseExecute() {
+    OrvMainObject* main = MainObject();
+    OrvDataList* list = main ? main->CurrentDataList() : nullptr;
+    if (!list) return;
+    m_pDlgExportList->SetDataList(list);
+    m_pDlgExportList->setWindowTitle(QStringLiteral("Erase"));
+    if (m_pDlgExportList->exec() != QDialog::Accepted) return;
+    // The tree still shows the datasets about to go.
+    ClearTree();
+    list->DeleteDataset(-1);
+    if (list->GetCount() == 0) main->RemoveDataList(list);
+    RebuildTree();
+}
+
+// ---- export ------------------------------------------------------------------------------
+
+void TOrvMainForm::DatabaseExportToFileExecute() {
+    OrvMainObject* main = MainObject();
+    OrvDataList* list = main ? main->CurrentDataList() : nullptr;
+    if (!list) return;
+    m_pDlgExportList->SetDataList(list);
+    m_pDlgExportList->setWindowTitle(QStringLiteral("Export"));
+    if (m_pDlgExportList->exec() != QDialog::Accepted) return;
+    if (TDlgExportFormat::ShowExportDlg()) m_pDlgExportFormat->exec();
+    if (m_pSaveDialog->exec() != QDialog::Accepted) return;
+    const QStringList chosen = m_pSaveDialog->selectedFiles();
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path file(QFile::encodeName(chosen.front()).toStdString());
+
+    if (IsCsvFileName(file) && ExportSeparatorsClash()) {
+        const std::string mark = GetExportFormat(ExportFormatKind::DecimalSeparator, true);
+        ShowMessageBox(this, kErrorCaption,
+                       "The columns are separated by \"" + mark +
+                           "\", which is also the decimal point: no spreadsheet could tell "
+                           "the columns apart.\nChoose another column separator or decimal "
+                           "point under \"Export format\". Nothing was written.",
+                       MessageButtons::Ok, MessageKind::Error);
+        return;
+    }
+
+    ExportRunResult result;
+    {
+        WaitCursor wait;
+        result = ExportRun(*list, file, [this] {
+            QApplication::restoreOverrideCursor();
+            const bool split = m_pHost->ShowMessage(kWarningCaption, kExportSplitQuestion,
+                                                    MessageButtons::OkCancel,
+                                                    MessageKind::Warning) == MessageAnswer::Ok;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return split;
+        });
+    }
+    if (result.status == ExportRunResult::eDatasetTooLarge) {
+        const OrvDataset* dataset = list->GetDataset(result.datasetIndex);
+        const std::string number = dataset ? std::to_string(dataset->GetMemNumber()) : "?";
+        ShowMessageBox(this, kErrorCaption,
+                       "Dataset #" + number +
+                           " alone needs more than 65535 lines and cannot be exported. The "
+                           "datasets before it were written.",
+                       MessageButtons::Ok, MessageKind::Error);
+    } else if (result.status == ExportRunResult::eWriteFailed) {
+        ShowMessageBox(this, kErrorCaption,
+                       "The export file could not be written (" + Native(file) + ")" +
+                           (result.error.empty() ? std::string(".") : ": " + result.error),
+                       MessageButtons::Ok, MessageKind::Error);
+    }
+    RefreshView();
+}
+
+// ---- picture, printing ---------------------------------------------------------------------
+
+void TOrvMainForm::DatabaseExportToClipbExecute() {
+    const QImage picture = MakeViewBitmap();
+    if (!picture.isNull()) QApplication::clipboard()->setImage(picture);
+}
+
+QPrinter& TOrvMainForm::Printer() {
+    if (!m_pPrinter) {
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_pPrinter->setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+            QPageLayout::Millimeter));
+    }
+    return *m_pPrinter;
+}
+
+void TOrvMainForm::PrintOptionsBeforePrinting() {
+    if (ReadRegInt(reg::kShowPrnOptDlg, reg::kShowPrnOptDlgDefault) != 0 && m_Hooks.printOptions)
+        m_Hooks.printOptions();
+}
+
+// One page: the picture of the view at the top left of the printable area, at
+// its size on the screen, shrunk to the page when it is larger.
+void TOrvMainForm::PrintViewPicture(QPrinter& printer) {
+    const QImage picture = MakeViewBitmap();
+    if (!picture.isNull()) m_LastPrintPicture = picture;
+    QPainter painter(&printer);
+    if (m_LastPrintPicture.isNull()) return;
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double screenDpi = QApplication::primaryScreen()
+                                 ? QApplication::primaryScreen()->logicalDotsPerInch()
+                                 : 96.0;
+    QSizeF size = QSizeF(m_LastPrintPicture.size()) * (printer.resolution() / screenDpi);
+    if (size.width() > area.width() || size.height() > area.height())
+        size.scale(area.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRectF(QPointF(0, 0), size), m_LastPrintPicture);
+}
+
+void TOrvMainForm::DatabasePrintExecute() {
+    PrintOptionsBeforePrinting();
+    QPrintDialog dialog(&Printer(), this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    if (dialog.exec() != QDialog::Accepted) return;
+    WaitCursor wait;
+    PrintViewPicture(Printer());
+}
+
+void TOrvMainForm::DatabasePreviewExecute() {
+    PrintOptionsBeforePrinting();
+    QPrintPreviewDialog preview(&Printer(), this);
+    preview.setObjectName(QStringLiteral("PreviewForm"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { PrintViewPicture(*printer); });
+    preview.exec();
+}
+
+void TOrvMainForm::OrvPrintSetupExecute() {
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+}
+
+// ---- analyser dialogs ------------------------------------------------------------------------
+
+void TOrvMainForm::OrvShowServiceExecute() {
+    OrvMainObject* main = MainObject();
+    if (!main) return;
+    std::vector<std::string> lines;
+    if (!main->DeviceInfoLines(lines)) return;
+    m_pDlgService->SetServiceLines(lines);
+    m_pDlgService->exec();
+}
+
+void TOrvMainForm::OrvCommunicationExecute() {
+    if (m_pDlgCommunication->exec() != QDialog::Accepted) return;
+    if (OrvMainObject* main = MainObject()) main->CommunicationChanged();
+}
+
+} // namespace ombrix
