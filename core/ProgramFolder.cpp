@@ -46,11 +46,14 @@ void Seed(const fs::path& from, const fs::path& to) {
 fs::path ResolveProgramFolder() {
     if (const char* home = std::getenv("OMBRIX_HOME"); home && *home) return fs::path(home);
     const fs::path exeFolder = ExecutableFolder();
-    if (Writable(exeFolder)) return exeFolder;
+    std::error_code ec;
     // Installed programs keep their data files in share/ombrix beside bin/.
     fs::path shipped = exeFolder.parent_path() / "share" / "ombrix";
-    std::error_code ec;
     if (!fs::is_directory(shipped, ec)) shipped = exeFolder;
+    // A build tree holds the data files beside the program; an installed
+    // program's folder does not, even when it is writable.
+    if (Writable(exeFolder) && (shipped == exeFolder || fs::exists(exeFolder / "DemoDat.dat", ec)))
+        return exeFolder;
     const fs::path user = UserDataFolder();
     Seed(shipped, user);
     return user;

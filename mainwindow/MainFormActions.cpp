@@ -36,7 +36,7 @@ namespace ombrix {
 
 namespace {
 
-struct Spec {
+struct ActionInfo {
     enum Kind { Plain, Check, Radio };
     const char* name;
     const char* caption;
@@ -48,49 +48,49 @@ struct Spec {
 constexpr const char* kSep = "-";
 
 // clang-format off
-constexpr Spec kActionSpecs[] = {
-    {"OrvChangeMode", "Change Mode", "Change programm mode", Spec::Plain},
-    {"OrvActivateConfiguration", "Configuration", "Activate configuration page", Spec::Radio},
-    {"OrvActivateStoring", "Storing", "Activate storing page", Spec::Radio},
-    {"OrvReset_FST_STD_Data", "Reset FST/STD data", "Reset Fieldstrength / STD data", Spec::Plain},
-    {"OrvLoadFFT", "Load single FFT / Harmonics list", "Transmit spectrum from field analyser", Spec::Check},
-    {"OrvLoadFFTcont", "Load FFT / Harmonics list continuously", "Transmit spectrum from field analyser continually", Spec::Check},
-    {"OrvPrintSetup", "Print setup", "Edit printer settings", Spec::Plain},
-    {"OrvShowService", "Service", "Show service information", Spec::Plain},
-    {"OrvExportFormat", "Export format", "Edit export data settings", Spec::Plain},
-    {"OrvCommunication", "Communication", "Edit communication settings", Spec::Plain},
-    {"OrvShowSplash", "Show splash window every startup", "", Spec::Check},
-    {"OrvExit", "Exit", "Exit program", Spec::Plain},
-    {"DatabaseLoad", "Load dataset", "Load data from the device", Spec::Plain},
-    {"DatabaseErase", "Erase", "Erase current selected dataset", Spec::Plain},
-    {"DatabaseExportToFile", "Export to file", "Export datasets to a file", Spec::Plain},
-    {"DatabaseExportToClipb", "Copy to clipboard", "Copy current graphic to clipboard", Spec::Plain},
-    {"DatabaseSortIndex", "Index", "Sort database on index", Spec::Radio},
-    {"DatabaseSortType", "Type", "Sort database on type", Spec::Radio},
-    {"DatabaseSortMode", "Mode", "Sort database on mode", Spec::Radio},
-    {"DatabaseSortDateTime", "Date/Time", "Sort database on date/time", Spec::Radio},
-    {"DatabasePrint", "Print", "Print current view", Spec::Plain},
-    {"DatabasePreview", "Preview", "Print preview", Spec::Plain},
-    {"DatabasePrintOpt", "Print / clipboard options", "Edit print / clipboard option settings", Spec::Plain},
-    {"ConfigFST", "Fieldstrength", "Activate fieldstrength mode", Spec::Radio},
-    {"ConfigSTD", "STD", "Activate STD mode", Spec::Radio},
-    {"ConfigFFT", "FFT", "Activate FFT mode", Spec::Radio},
-    {"ConfigHarmonics", "Harmonics", "Activate harmonics mode", Spec::Radio},
-    {"ConfigUserSetup", "User setup...", "Save/activate user setups", Spec::Plain},
-    {"ConfigAlarm", "Alarm", "Activate alarm", Spec::Check},
-    {"StoringSingle", "Single", "Storing the current value", Spec::Plain},
-    {"StoringAllAboutThreahold", "Storing every value about threshold", "", Spec::Check},
-    {"StoringStartPGMD", "Start PGMD", "Start storing at the prepared time", Spec::Radio},
-    {"StoringStartIMMD", "Start IMMD", "Start storing immediatly", Spec::Radio},
-    {"StoringStop", "Stop", "Stop storing immediatly", Spec::Radio},
-    {"ViewSetup", "Setup", "open view setup", Spec::Plain},
-    {"ViewZoomIn", "Zoom in", "Zoom in", Spec::Plain},
-    {"ViewZoomOut", "Zoom out", "Zoom out", Spec::Plain},
-    {"ViewMarker", "Marker", "Activate marker", Spec::Check},
-    {"HelpOpen", "Help", "Open online-help", Spec::Plain},
-    {"HelpSearch", "Search for help on...", "Search the online-help", Spec::Plain},
-    {"HelpOnHelp", "How to use help", "Help on using the online-help", Spec::Plain},
-    {"HelpInfo", "Info", "Show program info", Spec::Plain},
+constexpr ActionInfo kActionTable[] = {
+    {"OrvChangeMode", "Change Mode", "Change programm mode", ActionInfo::Plain},
+    {"OrvActivateConfiguration", "Configuration", "Activate configuration page", ActionInfo::Radio},
+    {"OrvActivateStoring", "Storing", "Activate storing page", ActionInfo::Radio},
+    {"OrvReset_FST_STD_Data", "Reset FST/STD data", "Reset Fieldstrength / STD data", ActionInfo::Plain},
+    {"OrvLoadFFT", "Load single FFT / Harmonics list", "Transmit spectrum from field analyser", ActionInfo::Check},
+    {"OrvLoadFFTcont", "Load FFT / Harmonics list continuously", "Transmit spectrum from field analyser continually", ActionInfo::Check},
+    {"OrvPrintSetup", "Print setup", "Edit printer settings", ActionInfo::Plain},
+    {"OrvShowService", "Service", "Show service information", ActionInfo::Plain},
+    {"OrvExportFormat", "Export format", "Edit export data settings", ActionInfo::Plain},
+    {"OrvCommunication", "Communication", "Edit communication settings", ActionInfo::Plain},
+    {"OrvShowSplash", "Show splash window every startup", "", ActionInfo::Check},
+    {"OrvExit", "Exit", "Exit program", ActionInfo::Plain},
+    {"DatabaseLoad", "Load dataset", "Load data from the device", ActionInfo::Plain},
+    {"DatabaseErase", "Erase", "Erase current selected dataset", ActionInfo::Plain},
+    {"DatabaseExportToFile", "Export to file", "Export datasets to a file", ActionInfo::Plain},
+    {"DatabaseExportToClipb", "Copy to clipboard", "Copy current graphic to clipboard", ActionInfo::Plain},
+    {"DatabaseSortIndex", "Index", "Sort database on index", ActionInfo::Radio},
+    {"DatabaseSortType", "Type", "Sort database on type", ActionInfo::Radio},
+    {"DatabaseSortMode", "Mode", "Sort database on mode", ActionInfo::Radio},
+    {"DatabaseSortDateTime", "Date/Time", "Sort database on date/time", ActionInfo::Radio},
+    {"DatabasePrint", "Print", "Print current view", ActionInfo::Plain},
+    {"DatabasePreview", "Preview", "Print preview", ActionInfo::Plain},
+    {"DatabasePrintOpt", "Print / clipboard options", "Edit print / clipboard option settings", ActionInfo::Plain},
+    {"ConfigFST", "Fieldstrength", "Activate fieldstrength mode", ActionInfo::Radio},
+    {"ConfigSTD", "STD", "Activate STD mode", ActionInfo::Radio},
+    {"ConfigFFT", "FFT", "Activate FFT mode", ActionInfo::Radio},
+    {"ConfigHarmonics", "Harmonics", "Activate harmonics mode", ActionInfo::Radio},
+    {"ConfigUserSetup", "User setup...", "Save/activate user setups", ActionInfo::Plain},
+    {"ConfigAlarm", "Alarm", "Activate alarm", ActionInfo::Check},
+    {"StoringSingle", "Single", "Storing the current value", ActionInfo::Plain},
+    {"StoringAllAboutThreahold", "Storing every value about threshold", "", ActionInfo::Check},
+    {"StoringStartPGMD", "Start PGMD", "Start storing at the prepared time", ActionInfo::Radio},
+    {"StoringStartIMMD", "Start IMMD", "Start storing immediatly", ActionInfo::Radio},
+    {"StoringStop", "Stop", "Stop storing immediatly", ActionInfo::Radio},
+    {"ViewSetup", "Setup", "open view setup", ActionInfo::Plain},
+    {"ViewZoomIn", "Zoom in", "Zoom in", ActionInfo::Plain},
+    {"ViewZoomOut", "Zoom out", "Zoom out", ActionInfo::Plain},
+    {"ViewMarker", "Marker", "Activate marker", ActionInfo::Check},
+    {"HelpOpen", "Help", "Open online-help", ActionInfo::Plain},
+    {"HelpSearch", "Search for help on...", "Search the online-help", ActionInfo::Plain},
+    {"HelpOnHelp", "How to use help", "Help on using the online-help", ActionInfo::Plain},
+    {"HelpInfo", "Info", "Show program info", ActionInfo::Plain},
 };
 // clang-format on
 
@@ -103,13 +103,13 @@ QAction* TOrvMainForm::Action(const char* name) const {
 }
 
 void TOrvMainForm::CreateActions() {
-    for (const Spec& spec : kActionSpecs) {
+    for (const Spec& spec : kActionTable) {
         auto* action = new QAction(QString::fromLatin1(spec.caption), this);
         action->setObjectName(QString::fromLatin1(spec.name));
         const QString hint = QString::fromLatin1(spec.hint);
         action->setStatusTip(hint);
         action->setToolTip(hint.isEmpty() ? action->text() : hint);
-        action->setCheckable(spec.kind != Spec::Plain);
+        action->setCheckable(spec.kind != ActionInfo::Plain);
         m_Actions.push_back(action);
     }
     Action("DatabaseExportToClipb")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -193,7 +193,8 @@ void TOrvMainForm::BuildMenus() {
     QMenu* database = NamedMenu("Database", "MenuDatabase", this);
     database->addAction(Action("DatabaseLoad"));
     m_pSepAfterLoad = database->addSeparator();
-    Fill(database, *this, {"DatabaseErase", kSep, "DatabaseExportToFile", "DatabaseExportToClipb", kSep});
+    Fill(database, *this,
+         {"DatabaseErase", kSep, "DatabaseExportToFile", "DatabaseExportToClipb", kSep});
     database->addMenu(m_pMenuSort);
     Fill(database, *this, {kSep, "DatabasePrint", "DatabasePreview", "DatabasePrintOpt"});
 
@@ -203,8 +204,8 @@ void TOrvMainForm::BuildMenus() {
           "ConfigAlarm"});
     m_pMenuStoring = NamedMenu("Storing", "Storing", this);
     Fill(m_pMenuStoring, *this,
-         {"StoringSingle", "StoringAllAboutThreahold", kSep, "StoringStartPGMD",
-          "StoringStartIMMD", "StoringStop"});
+         {"StoringSingle", "StoringAllAboutThreahold", kSep, "StoringStartPGMD", "StoringStartIMMD",
+          "StoringStop"});
     QMenu* view = NamedMenu("View", "MenuView", this);
     Fill(view, *this, {"ViewSetup", kSep, "ViewZoomIn", "ViewZoomOut", kSep, "ViewMarker"});
     QMenu* help = NamedMenu("?", "MenuHelp", this);
@@ -252,10 +253,12 @@ void TOrvMainForm::BuildPopups() {
     Fill(m_pPopupMenuDatabase, *this,
          {"DatabaseErase", kSep, "DatabaseExportToFile", "DatabaseExportToClipb", kSep});
     m_pPopupMenuDatabase->addMenu(m_pMenuSort);
-    Fill(m_pPopupMenuDatabase, *this, {kSep, "DatabasePrint", "DatabasePreview", "DatabasePrintOpt"});
+    Fill(m_pPopupMenuDatabase, *this,
+         {kSep, "DatabasePrint", "DatabasePreview", "DatabasePrintOpt"});
 
     m_pPopupMenuView = NamedMenu("", "PopupMenuView", this);
-    Fill(m_pPopupMenuView, *this, {"ViewSetup", kSep, "ViewZoomIn", "ViewZoomOut", kSep, "ViewMarker"});
+    Fill(m_pPopupMenuView, *this,
+         {"ViewSetup", kSep, "ViewZoomIn", "ViewZoomOut", kSep, "ViewMarker"});
     m_pPopupMenuConfig = NamedMenu("", "PopupMenuConfig", this);
     Fill(m_pPopupMenuConfig, *this,
          {"ConfigFST", "ConfigSTD", "ConfigFFT", "ConfigHarmonics", kSep, "ConfigUserSetup", kSep,
@@ -380,7 +383,8 @@ void TOrvMainForm::UpdateActions() {
     const auto none = std::nullopt;
 
     Action("OrvChangeMode")
-        ->setText(datalog ? QStringLiteral("Change to Remote") : QStringLiteral("Change to Datalog"));
+        ->setText(datalog ? QStringLiteral("Change to Remote")
+                          : QStringLiteral("Change to Datalog"));
     set("OrvChangeMode", none, ready);
     set("OrvActivateConfiguration", remote, none, !m_bStoringPage);
     set("OrvActivateStoring", remote, none, m_bStoringPage);
@@ -393,8 +397,7 @@ void TOrvMainForm::UpdateActions() {
     Action("OrvLoadFFT")->setStatusTip(loadHint);
     Action("OrvLoadFFT")->setToolTip(loadHint);
     set("OrvLoadFFTcont", remote, spectrumMode, main && main->LoadFFTContinuous());
-    set("OrvShowSplash", none, none,
-        ReadRegInt(reg::kShowSplash, reg::kShowSplashDefault) != 0);
+    set("OrvShowSplash", none, none, ReadRegInt(reg::kShowSplash, reg::kShowSplashDefault) != 0);
 
     m_pSepAfterLoad->setVisible(datalog);
     m_pSepAfterLoadPopup->setVisible(datalog);

@@ -41,8 +41,8 @@ struct ViewSheetNames {
 const ViewSheetNames& ViewSheetNamesOf(int sheet);
 // The order in which the page control shows its tabs, as sheet codes.
 inline constexpr std::array<int, kViewSheetCount> kViewTabOrder = {
-    eSheetValue,     eSheetGraph,     eSheetFFT,       eSheetPeakList, eSheetAxis,
-    eSheetPlane,     eSheetHarmonics, eSheetStatistic, eSheetHistogram, eSheetViewError};
+    eSheetValue, eSheetGraph,     eSheetFFT,       eSheetPeakList,  eSheetAxis,
+    eSheetPlane, eSheetHarmonics, eSheetStatistic, eSheetHistogram, eSheetViewError};
 
 using PageVisibility = std::array<bool, kTabbedSheetCount>;
 

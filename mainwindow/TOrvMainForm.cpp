@@ -1,5 +1,6 @@
 #include "mainwindow/TOrvMainForm.h"
 
+#include "config/OrvConfiguration.h"
 #include "core/HelpSystem.h"
 #include "core/OrvMainObject.h"
 #include "core/ProgramPictures.h"
@@ -18,7 +19,6 @@
 #include "mainwindow/ValuePage.h"
 #include "mainwindow/ViewPage.h"
 #include "mainwindow/ViewPageControl.h"
-#include "config/OrvConfiguration.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,14 +26,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QIcon>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -92,8 +93,9 @@ TOrvMainForm::TOrvMainForm(const std::string& commandLineWord, QWidget* parent)
     CreateDialogs();
 
     InstallViewPage(eSheetValue, std::make_unique<ValuePage>([](double& min, double& max) {
-        if (OrvMainObject* main = MainObject()) main->Configuration().RangeLimits(min, max);
-    }));
+                        if (OrvMainObject* main = MainObject())
+                            main->Configuration().RangeLimits(min, max);
+                    }));
     OrvDataList::SetDatabaseViewQuery([this] { return IsDatabaseView(); });
     ShowEmptyPanel(true);
     UpdateActions();
@@ -132,7 +134,11 @@ void TOrvMainForm::BuildLayout() {
     m_pSplitter1->addWidget(BuildViewPanel());
     m_pSplitter1->setStretchFactor(0, 0);
     m_pSplitter1->setStretchFactor(1, 1);
-    m_pSplitter1->setSizes({kLeftPanelWidth, 1000});
+    // The left pages' tabs are not cut off in a font larger than the one the
+    // panel's width was chosen for.
+    const int leftWidth =
+        std::max(kLeftPanelWidth, m_pPageControlFunc->tabBar()->sizeHint().width() + 8);
+    m_pSplitter1->setSizes({leftWidth, 1000});
     m_pSplitter1->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(central);
@@ -159,6 +165,11 @@ QWidget* TOrvMainForm::BuildLeftPanel() {
     // Every node is one line of text: the view need not measure each row, which
     // keeps a tree of a large memory quick to lay out.
     m_pTreeViewDatabase->setUniformRowHeights(true);
+    // Long node texts scroll sideways instead of being cut short; the width
+    // is measured on the first thousand rows, so a large tree stays quick.
+    m_pTreeViewDatabase->header()->setStretchLastSection(false);
+    m_pTreeViewDatabase->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_pTreeViewDatabase->header()->setResizeContentsPrecision(1000);
     m_pTreeViewDatabase->setContextMenuPolicy(Qt::CustomContextMenu);
     m_pTreeModel = new DataTreeModel(m_Tree, this);
     m_pTreeProxy = new DataTreeSortProxy(this);
@@ -282,6 +293,8 @@ void TOrvMainForm::CreateDialogs() {
     m_pSaveDialog->setNameFilters({QStringLiteral("Excel format files (*.csv *.CSV)"),
                                    QStringLiteral("Text files (*.txt *.TXT)")});
     m_pSaveDialog->setDefaultSuffix(QStringLiteral("csv"));
+    m_pSaveDialog->setDirectory(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     connect(m_pSaveDialog, &QFileDialog::filterSelected, this, [this](const QString& filter) {
         const bool first = filter == m_pSaveDialog->nameFilters().value(0);
         m_pSaveDialog->setDefaultSuffix(first ? QStringLiteral("csv") : QStringLiteral("txt"));

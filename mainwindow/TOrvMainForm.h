@@ -308,7 +308,6 @@ private:
     TDlgExportFormat* m_pDlgExportFormat = nullptr;
     TDlgService* m_pDlgService = nullptr;
     TDlgLoadData* m_pDlgLoadData = nullptr;
-
 };
 
 } // namespace ombrix

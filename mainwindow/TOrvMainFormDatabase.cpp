@@ -146,10 +146,10 @@ void TOrvMainForm::DatabaseExportToClipbExecute() {
 QPrinter& TOrvMainForm::Printer() {
     if (!m_pPrinter) {
         m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_pPrinter->setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
-            QPageLayout::Millimeter));
+        m_pPrinter->setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                        QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+                        QPageLayout::Millimeter));
     }
     return *m_pPrinter;
 }
@@ -167,9 +167,8 @@ void TOrvMainForm::PrintViewPicture(QPrinter& printer) {
     QPainter painter(&printer);
     if (m_LastPrintPicture.isNull()) return;
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double screenDpi = QApplication::primaryScreen()
-                                 ? QApplication::primaryScreen()->logicalDotsPerInch()
-                                 : 96.0;
+    const double screenDpi =
+        QApplication::primaryScreen() ? QApplication::primaryScreen()->logicalDotsPerInch() : 96.0;
     QSizeF size = QSizeF(m_LastPrintPicture.size()) * (printer.resolution() / screenDpi);
     if (size.width() > area.width() || size.height() > area.height())
         size.scale(area.size(), Qt::KeepAspectRatio);
@@ -205,7 +204,12 @@ void TOrvMainForm::OrvShowServiceExecute() {
     OrvMainObject* main = MainObject();
     if (!main) return;
     std::vector<std::string> lines;
-    if (!main->DeviceInfoLines(lines)) return;
+    if (!main->DeviceInfoLines(lines)) {
+        // Said rather than doing nothing, so that the menu item does not look broken.
+        m_pHost->ShowMessage(kWarningCaption, "The analyser gives no service information.",
+                             MessageButtons::Ok, MessageKind::Information);
+        return;
+    }
     m_pDlgService->SetServiceLines(lines);
     m_pDlgService->exec();
 }

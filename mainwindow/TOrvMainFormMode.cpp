@@ -11,6 +11,7 @@
 #include "core/TDlgChooseMode.h"
 #include "datasets/OrvAutoDataset.h"
 #include "datasets/OrvDataList.h"
+#include "mainwindow/FlagScope.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/StatusPanel.h"
 
@@ -33,19 +34,6 @@ constexpr const char* kUnexportedQuestion =
     "There are unexported datasets. Are you sure to terminate Ombrix?";
 constexpr const char* kCheckStoringTimes = "Check Auto Storing Parameters!";
 constexpr int kTickPastSecondMs = 1100;
-
-// Runs a block with a flag set, also when the block leaves by an exception.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_saved(std::exchange(flag, true)) {}
-    ~FlagScope() { m_flag = m_saved; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 int MillisecondsOf(DateTime now) {
     return static_cast<int>(std::fmod(std::round(now * kMSecsPerDay), 1000.0));

@@ -8,6 +8,7 @@
 #include "core/SettingsStore.h"
 #include "datasets/OrvDataList.h"
 #include "mainwindow/DataTreeModel.h"
+#include "mainwindow/FlagScope.h"
 #include "mainwindow/MatrixSelection.h"
 #include "mainwindow/ViewPage.h"
 #include "mainwindow/ViewPageControl.h"
@@ -28,23 +29,11 @@ namespace ombrix {
 namespace {
 
 // The order in which the pages are filled, and in which they take new settings.
-constexpr int kFillOrder[] = {eSheetValue,     eSheetGraph, eSheetHistogram,
-                              eSheetStatistic, eSheetAxis,  eSheetPlane,
+constexpr int kFillOrder[] = {eSheetValue,     eSheetGraph,    eSheetHistogram,
+                              eSheetStatistic, eSheetAxis,     eSheetPlane,
                               eSheetHarmonics, eSheetPeakList, eSheetFFT};
-constexpr int kSettingsOrder[] = {eSheetGraph,     eSheetHistogram, eSheetFFT, eSheetPeakList,
+constexpr int kSettingsOrder[] = {eSheetGraph,     eSheetHistogram, eSheetFFT,  eSheetPeakList,
                                   eSheetHarmonics, eSheetAxis,      eSheetPlane};
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_saved(std::exchange(flag, true)) {}
-    ~FlagScope() { m_flag = m_saved; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 QStringList MemoLines(const QPlainTextEdit* memo) {
     const QString text = memo->toPlainText();
@@ -146,8 +135,8 @@ void TOrvMainForm::RefreshView() {
     m_pPageControlView->ActivatePage(m_nViewSheet);
     ShowEmptyPanel(dataset == nullptr);
     if (!dataset)
-        m_pPanelViewCaption->setText(QString::fromLatin1(
-            EmptyViewPrompt(IsDatabaseView(), m_nFunctionMode, m_nFftState)));
+        m_pPanelViewCaption->setText(
+            QString::fromLatin1(EmptyViewPrompt(IsDatabaseView(), m_nFunctionMode, m_nFftState)));
     ScheduleActionUpdate();
 }
 
@@ -256,7 +245,8 @@ QImage TOrvMainForm::MakeViewBitmap() {
         lines += block;
         lines += QString(); // the empty line after each block
     };
-    if (ReadRegInt(reg::kPrnOptInfo, reg::kPrnOptInfoDefault) != 0) addBlock(MemoLines(m_pMemoInfo));
+    if (ReadRegInt(reg::kPrnOptInfo, reg::kPrnOptInfoDefault) != 0)
+        addBlock(MemoLines(m_pMemoInfo));
     if (ReadRegInt(reg::kPrnOptComment, reg::kPrnOptCommentDefault) != 0)
         addBlock(MemoLines(m_pMemoComment));
 

@@ -42,7 +42,8 @@ ValueTexts ValueTextsOf(OrvNormalDataset& dataset) {
     texts.fieldType = dataset.GetProbe() == eEFieldProbe ? "E" : "B";
     texts.channel = dataset.FormatChannel(0);
     const std::string validity = ValidityInsteadOfValue(dataset);
-    texts.value = validity.empty() ? FormatValue(dataset.GetValue(), dataset.GetUnitText()) : validity;
+    texts.value =
+        validity.empty() ? FormatValue(dataset.GetValue(), dataset.GetUnitText()) : validity;
     const int frequency = dataset.GetFrequency();
     texts.showFrequency = frequency >= 0;
     if (texts.showFrequency) texts.frequency = FormatValue(frequency, "Hz");

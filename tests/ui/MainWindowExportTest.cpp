@@ -39,9 +39,7 @@ protected:
     }
 
     QString Path(const char* name) const { return m_Folder.filePath(QString::fromLatin1(name)); }
-    QStringList Written() const {
-        return QDir(m_Folder.path()).entryList(QDir::Files, QDir::Name);
-    }
+    QStringList Written() const { return QDir(m_Folder.path()).entryList(QDir::Files, QDir::Name); }
     static void Press(QWidget* window, const char* button) {
         window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
     }
@@ -146,11 +144,14 @@ TEST_F(MainWindowExport, LongExportIsSplitIntoNumberedPartsAfterTheQuestion) {
 
 TEST_F(MainWindowExport, UntickedDatasetsStayOutOfTheParts) {
     ShowLongSeries({40000, 40000, 40000});
-    Export(Path("two.txt"), [](QWidget* list) {
-        auto* rows = list->findChild<QTableWidget*>(QStringLiteral("ListViewExportList"));
-        rows->item(0, 0)->setCheckState(Qt::Checked);
-        rows->item(1, 0)->setCheckState(Qt::Checked);
-    }, QMessageBox::Ok);
+    Export(
+        Path("two.txt"),
+        [](QWidget* list) {
+            auto* rows = list->findChild<QTableWidget*>(QStringLiteral("ListViewExportList"));
+            rows->item(0, 0)->setCheckState(Qt::Checked);
+            rows->item(1, 0)->setCheckState(Qt::Checked);
+        },
+        QMessageBox::Ok);
     EXPECT_EQ(Written(), (QStringList{QStringLiteral("two_0.txt"), QStringLiteral("two_1.txt")}));
 }
 
@@ -265,6 +266,26 @@ TEST_F(MainWindowExport, PictureOfTheViewHasTheChosenBlocksAboveTheView) {
     Main().ClearDataLists();
     Form().RebuildTree();
     EXPECT_TRUE(Form().MakeViewBitmap().isNull());
+}
+
+// Printing asks the print options first while "ShowPrnOptDlg" says so; the
+// options stay reachable from their own menu item.
+TEST_F(MainWindowExport, PrintShowsTheOptionsFirstWhenAskedTo) {
+    int options = 0;
+    Form().Hooks().printOptions = [&] { ++options; };
+    auto refuse = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); };
+    AnswerNextModal(refuse);
+    Trigger("DatabasePrint");
+    EXPECT_EQ(options, 1);
+    WriteRegInt(reg::kShowPrnOptDlg, 0);
+    AnswerNextModal(refuse);
+    Trigger("DatabasePrint");
+    EXPECT_EQ(options, 1);
+    Trigger("DatabasePrintOpt");
+    EXPECT_EQ(options, 2);
+    Form().Hooks().printOptions = nullptr;
+    Form().UpdateActions();
+    EXPECT_FALSE(Action("DatabasePrintOpt")->isEnabled());
 }
 
 // An exported file dropped on the window opens the load wizard on it; the

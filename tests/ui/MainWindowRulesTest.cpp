@@ -77,11 +77,12 @@ TEST(MainWindowRules, ValueTextsNameTheValidityInsteadOfTheNumber) {
     single.SetValueFields(0.0000123, eValidNotReady, -1);
     EXPECT_EQ(ValueTextsOf(single).value, "Not ready");
 
-    // A series names the validity of its newest sample only.
+    // A series names the validity of its newest sample only: an earlier
+    // overdrive leaves the number standing.
     auto& series = static_cast<OrvAutoDataset&>(*list->GetDataset(1));
     series.SetUnit(eUnitT);
     OrvDataset::SetTransferSeparator(';');
-    TransferLines samples = TransferLines::FromText("1;2.0E-06;!O;50\r\n2;3.0E-06;OK;50\r\n");
+    TransferLines samples = TransferLines::FromText("1;3.0E-06;!O;50\r\n2;3.0E-06;OK;50\r\n");
     ASSERT_TRUE(series.AppendSamples(samples));
     EXPECT_EQ(ValueTextsOf(series).value, "3 \xB5T");
     TransferLines overdriven = TransferLines::FromText("3;4.0E-06;!O;50\r\n");

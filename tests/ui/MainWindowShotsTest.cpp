@@ -81,7 +81,6 @@ TEST_F(MainWindowShots, Datalog) {
     });
     Trigger("DatabaseExportToFile");
     SaveDialogOf("HelpInfo", "12-about");
-    SaveDialogOf("OrvShowService", "13-service");
 
     ShowHelpContext(TOrvMainForm::kDatalogHelpContext);
     if (THelpWindow* help = HelpWindowInstance()) {
@@ -98,7 +97,7 @@ TEST_F(MainWindowShots, Remote) {
     Create("REMOTE", 0);
     ASSERT_TRUE(Launch());
     auto* value = Find<QWidget>("LabelValueVal");
-    QTest::qWaitFor([&] { return value->isVisibleTo(&Form()); }, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return value->isVisibleTo(&Form()); }, 5000));
     QTest::qWait(1500);
     Save(&Form(), "20-remote");
 }

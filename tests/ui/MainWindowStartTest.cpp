@@ -38,7 +38,9 @@ TEST_F(MainWindowStart, RemoteWordWithoutSplashEntersRemoteAtOnce) {
     for (const char* word : {"REMOTE", "remote"}) {
         Create(word, 0);
         auto watch = AnswerNextModal(
-            [](QWidget* window) { ADD_FAILURE() << "unexpected " << window->objectName().toStdString(); },
+            [](QWidget* window) {
+                ADD_FAILURE() << "unexpected " << window->objectName().toStdString();
+            },
             300, false);
         ASSERT_TRUE(Launch());
         watch->cancelled = true;
@@ -91,19 +93,24 @@ TEST_F(MainWindowStart, DatalogWordWithoutSplashOpensTheWizardAtOnce) {
     EXPECT_TRUE(Form().StatusLine().StateText().startsWith(QStringLiteral("Demo mode: ")));
 }
 
-TEST_F(MainWindowStart, WithoutWordTheDialogComesEvenWithoutSplashAndProposesDatalog) {
-    Create("", 0);
-    bool datalogProposed = false;
-    AnswerNextModal([&](QWidget* dialog) {
-        EXPECT_EQ(dialog->objectName(), QStringLiteral("DlgChooseMode"));
-        datalogProposed =
-            dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonDatalog"))->isChecked();
-        AnswerNextModal(LoadEverything);
-        Press(dialog, "OKBtn");
-    });
-    ASSERT_TRUE(Launch());
-    EXPECT_TRUE(datalogProposed);
-    EXPECT_EQ(Form().Mode(), eModeDatalog);
+TEST_F(MainWindowStart, WithoutWordTheDialogComesWithAndWithoutSplashAndProposesDatalog) {
+    for (int showSplash : {0, 1}) {
+        Create("", showSplash);
+        bool datalogProposed = false;
+        QString shown;
+        AnswerNextModal([&](QWidget* dialog) {
+            shown = dialog->objectName();
+            datalogProposed =
+                dialog->findChild<QRadioButton*>(QStringLiteral("RadioButtonDatalog"))->isChecked();
+            AnswerNextModal(LoadEverything);
+            Press(dialog, "OKBtn");
+        });
+        ASSERT_TRUE(Launch());
+        EXPECT_EQ(shown, QStringLiteral("DlgChooseMode")) << showSplash;
+        EXPECT_TRUE(datalogProposed) << showSplash;
+        EXPECT_EQ(Form().Mode(), eModeDatalog);
+        m_pProgram.reset();
+    }
 }
 
 // Left alone, the splash takes the proposed mode: its timer is restarted short
@@ -203,6 +210,17 @@ TEST_F(MainWindowStart, AboutBoxShowsTheProgramVersion) {
     EXPECT_EQ(product, QStringLiteral("Ombrix"));
 }
 
+// The simulated analyser has no service information: the dialog stays away,
+// and the user is told why instead of seeing nothing happen.
+TEST_F(MainWindowStart, ServiceWithoutDeviceInformationSaysSo) {
+    StartDatalog();
+    auto seen = std::make_shared<SeenMessage>();
+    AnswerNextMessageBox(QMessageBox::Ok, seen);
+    Trigger("OrvShowService");
+    EXPECT_TRUE(seen->seen);
+    EXPECT_EQ(seen->text, QStringLiteral("The analyser gives no service information."));
+}
+
 TEST_F(MainWindowStart, ShowSplashItemStoresTheOppositeOfItsCheck) {
     StartDatalog();
     Form().UpdateActions();
@@ -240,6 +258,22 @@ TEST_F(MainWindowStart, RemoteTabsAndPagesStayWhileStoringRuns) {
     EXPECT_EQ(tabs->currentIndex(), kDatabaseTab);
     EXPECT_TRUE(Shown("TreeViewDatabase"));
     EXPECT_TRUE(Form().IsDatabaseView());
+}
+
+// The REMOTE panel's tick work runs once a second, and not while the window
+// is busy with a spectrum read.
+TEST_F(MainWindowStart, TickWorkRunsEverySecondButNotWhileBusy) {
+    Create("REMOTE", 0);
+    int ticks = 0;
+    Form().Hooks().remoteTick = [&] { ++ticks; };
+    ASSERT_TRUE(Launch());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > 0; }, 3000));
+    Form().SetBusy(true);
+    const int before = ticks;
+    QTest::qWait(1300);
+    EXPECT_EQ(ticks, before);
+    Form().SetBusy(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks > before; }, 3000));
 }
 
 // A tick of the one-second timer shows the live value with the bar of the
