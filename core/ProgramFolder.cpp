@@ -22,11 +22,15 @@ fs::path ExecutableFolder() {
     return ec ? fs::current_path(ec) : exe.parent_path();
 }
 
-bool Writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+bool Writable(const fs::path& folder) {
+    return ::access(folder.c_str(), W_OK) == 0;
+}
 
 fs::path UserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "Ombrix";
-    if (const char* home = std::getenv("HOME"); home && *home) return fs::path(home) / ".local/share/Ombrix";
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return fs::path(xdg) / "Ombrix";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return fs::path(home) / ".local/share/Ombrix";
     return fs::temp_directory_path() / "Ombrix";
 }
 
@@ -64,8 +68,12 @@ fs::path ProgramFolder() {
     return *Chosen();
 }
 
-void SetProgramFolder(const fs::path& folder) { Chosen() = folder; }
+void SetProgramFolder(const fs::path& folder) {
+    Chosen() = folder;
+}
 
-fs::path ProgramFile(const char* name) { return ProgramFolder() / name; }
+fs::path ProgramFile(const char* name) {
+    return ProgramFolder() / name;
+}
 
 } // namespace ombrix

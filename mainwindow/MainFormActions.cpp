@@ -103,13 +103,13 @@ QAction* TOrvMainForm::Action(const char* name) const {
 }
 
 void TOrvMainForm::CreateActions() {
-    for (const Spec& spec : kActionTable) {
-        auto* action = new QAction(QString::fromLatin1(spec.caption), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        const QString hint = QString::fromLatin1(spec.hint);
+    for (const ActionInfo& info : kActionTable) {
+        auto* action = new QAction(QString::fromLatin1(info.caption), this);
+        action->setObjectName(QString::fromLatin1(info.name));
+        const QString hint = QString::fromLatin1(info.hint);
         action->setStatusTip(hint);
         action->setToolTip(hint.isEmpty() ? action->text() : hint);
-        action->setCheckable(spec.kind != ActionInfo::Plain);
+        action->setCheckable(info.kind != ActionInfo::Plain);
         m_Actions.push_back(action);
     }
     Action("DatabaseExportToClipb")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
