@@ -21,15 +21,10 @@ std::string ClassRange(int a, double reference) {
 
 int HistogramCommand(const std::vector<std::string>& words) {
     const Arguments args(words, kSelectionOptions, {"--json"});
-    if (args.Positional().size() != 1) throw UsageError{"histogram needs exactly one FILE"};
-    OrvDataList list;
-    if (!LoadTransferFile(args.Positional()[0], list)) {
-        std::cerr << "Format Error\n";
-        return kExitFormatError;
-    }
-    OrvDataset& dataset = DatasetOfMemory(list, args);
-    const MatrixSelection selection = SelectionOf(args, dataset.GetDataType() == eMatrix);
-    LoadStoredViewSettings();
+    SelectedData data;
+    if (!LoadSelectedData(args, "histogram", data)) return kExitFormatError;
+    OrvDataset& dataset = *data.dataset;
+    const MatrixSelection& selection = data.selection;
     const auto chart = ShowHistogram(dataset, selection, ViewSetup(), std::nullopt);
     if (!chart) throw UsageError{"histogram takes a timed series (kind A) or a grid (kind M)"};
 

@@ -18,15 +18,10 @@ void PrintLine(const char* label, const std::string& value) {
 
 int StatsCommand(const std::vector<std::string>& words) {
     const Arguments args(words, kSelectionOptions, {"--json"});
-    if (args.Positional().size() != 1) throw UsageError{"stats needs exactly one FILE"};
-    OrvDataList list;
-    if (!LoadTransferFile(args.Positional()[0], list)) {
-        std::cerr << "Format Error\n";
-        return kExitFormatError;
-    }
-    OrvDataset& dataset = DatasetOfMemory(list, args);
-    const MatrixSelection selection = SelectionOf(args, dataset.GetDataType() == eMatrix);
-    LoadStoredViewSettings();
+    SelectedData data;
+    if (!LoadSelectedData(args, "stats", data)) return kExitFormatError;
+    OrvDataset& dataset = *data.dataset;
+    const MatrixSelection& selection = data.selection;
     const auto page = ShowStatistic(dataset, selection, ViewSetup());
     if (!page) throw UsageError{"stats takes a timed series (kind A) or a grid (kind M)"};
 

@@ -4,6 +4,7 @@
 #include "presentation/ViewSetupStruct.h"
 
 #include <cmath>
+#include <iostream>
 
 namespace ombrix::cli {
 
@@ -41,6 +42,18 @@ OrvDataset& DatasetOfMemory(OrvDataList& list, const Arguments& args) {
         if (OrvDataset* dataset = list.GetDataset(i); dataset->GetMemNumber() == memory)
             return *dataset;
     throw UsageError{"no dataset MEM# " + std::to_string(memory)};
+}
+
+bool LoadSelectedData(const Arguments& args, const std::string& command, SelectedData& data) {
+    if (args.Positional().size() != 1) throw UsageError{command + " needs exactly one FILE"};
+    if (!LoadTransferFile(args.Positional()[0], data.list)) {
+        std::cerr << "Format Error\n";
+        return false;
+    }
+    data.dataset = &DatasetOfMemory(data.list, args);
+    data.selection = SelectionOf(args, data.dataset->GetDataType() == eMatrix);
+    LoadStoredViewSettings();
+    return true;
 }
 
 MatrixSelection SelectionOf(const Arguments& args, bool isGrid) {

@@ -26,6 +26,17 @@ MatrixSelection SelectionOf(const Arguments& args, bool isGrid);
 // The value options of the commands that take a selection.
 inline const std::vector<std::string> kSelectionOptions = {"--mem", "--axis", "--plane", "--at"};
 
+// What stats and histogram start from: FILE read, the dataset of --mem N,
+// the line or plane chosen, and the stored view settings loaded.
+struct SelectedData {
+    OrvDataList list;
+    OrvDataset* dataset = nullptr;
+    MatrixSelection selection;
+};
+// False when FILE does not read ("Format Error" is reported); UsageError for
+// the arguments.
+bool LoadSelectedData(const Arguments& args, const std::string& command, SelectedData& data);
+
 // A number for JSON; null where it is not finite.
 nlohmann::json JsonNumber(double value);
 

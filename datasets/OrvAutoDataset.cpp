@@ -3,6 +3,7 @@
 #include "core/NumberFormat.h"
 #include "core/Ombrix.h"
 #include "datasets/AnalyserTime.h"
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 #include "presentation/ViewSetupStruct.h"
@@ -13,15 +14,6 @@
 namespace ombrix {
 
 namespace {
-
-constexpr std::size_t kStandardWidth = 13;
-constexpr std::size_t kStepWidth = 9;
-constexpr std::size_t kFilterWidth = 12;
-constexpr std::size_t kDetectionWidth = 5;
-constexpr std::size_t kNumberWidth = 5;
-constexpr std::size_t kValueWidth = 11;
-constexpr std::size_t kValidWidth = 6;
-constexpr std::size_t kFrequencyWidth = 10;
 
 constexpr std::size_t kReservedSamples = 1024;
 // Appends after the user moved the marker during which it stays put.

@@ -1,5 +1,6 @@
 #include "datasets/OrvDataset.h"
 
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 
@@ -9,14 +10,6 @@
 namespace ombrix {
 
 namespace {
-
-constexpr std::size_t kMemNumberWidth = 5;
-constexpr std::size_t kDataTypeWidth = 2;
-constexpr std::size_t kProbeWidth = 11;
-constexpr std::size_t kChannelWidth = 4;
-constexpr std::size_t kModeWidth = 5;
-constexpr std::size_t kDateWidth = 9;
-constexpr std::size_t kTimeWidth = 9;
 
 char g_transferSeparator = ',';
 

@@ -1,6 +1,7 @@
 #include "datasets/OrvListDataset.h"
 
 #include "core/NumberFormat.h"
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 
@@ -8,9 +9,6 @@ namespace ombrix {
 
 namespace {
 
-constexpr std::size_t kDetectionWidth = 5;
-constexpr std::size_t kMaxHoldWidth = 5;
-constexpr std::size_t kValidWidth = 6;
 constexpr int kValueLineCount = 12;
 // Label line, value line and the twelve value lines.
 constexpr std::size_t kRecordLines = 2 + kValueLineCount;

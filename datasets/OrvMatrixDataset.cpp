@@ -4,6 +4,7 @@
 #include "core/NumberFormat.h"
 #include "core/Ombrix.h"
 #include "datasets/AnalyserTime.h"
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 #include "presentation/ViewSetupStruct.h"
@@ -16,18 +17,6 @@
 namespace ombrix {
 
 namespace {
-
-constexpr std::size_t kStandardWidth = 13;
-constexpr std::size_t kDateWidth = 9;
-constexpr std::size_t kFilterWidth = 12;
-constexpr std::size_t kDetectionWidth = 5;
-constexpr std::size_t kNumberWidth = 5;
-constexpr std::size_t kIndexWidth = 5;
-constexpr std::size_t kTimeWidth = 9;
-constexpr std::size_t kMaxHoldWidth = 5;
-constexpr std::size_t kValueWidth = 11;
-constexpr std::size_t kValidWidth = 6;
-constexpr std::size_t kFrequencyWidth = 10;
 
 constexpr std::size_t kReservedPoints = 1024;
 constexpr int kAxisCount = 3;

@@ -1,20 +1,13 @@
 #include "datasets/OrvNormalDataset.h"
 
 #include "core/NumberFormat.h"
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 
 namespace ombrix {
 
 namespace {
-
-constexpr std::size_t kStandardWidth = 13;
-constexpr std::size_t kFilterWidth = 12;
-constexpr std::size_t kDetectionWidth = 5;
-constexpr std::size_t kMaxHoldWidth = 5;
-constexpr std::size_t kValueWidth = 11;
-constexpr std::size_t kValidWidth = 6;
-constexpr std::size_t kFrequencyWidth = 10;
 
 constexpr Code kBroadband = 0;
 constexpr Code kBandPass = 1;

@@ -3,6 +3,7 @@
 #include "core/FormatSettings.h"
 #include "core/NumberFormat.h"
 #include "core/Ombrix.h"
+#include "datasets/ColumnWidths.h"
 #include "datasets/DataTree.h"
 #include "datasets/TransferFields.h"
 #include "presentation/ViewSetupStruct.h"
@@ -14,14 +15,6 @@ namespace ombrix {
 
 namespace {
 
-constexpr std::size_t kStandardWidth = 13;
-constexpr std::size_t kFRangeWidth = 12;
-constexpr std::size_t kDetectionWidth = 5;
-constexpr std::size_t kMaxHoldWidth = 5;
-constexpr std::size_t kValidWidth = 6;
-constexpr std::size_t kDFWidth = 10;
-constexpr std::size_t kNumberWidth = 5;
-constexpr std::size_t kValueWidth = 11;
 // Label line, value line and element label line.
 constexpr std::size_t kFrameLines = 3;
 
