@@ -14,6 +14,7 @@
 #include "link/TDlgCommunication.h"
 #include "link/TDlgService.h"
 #include "mainwindow/DataTreeModel.h"
+#include "mainwindow/MainFormContents.h"
 #include "mainwindow/MainWindowHost.h"
 #include "mainwindow/StatusPanel.h"
 #include "mainwindow/ValuePage.h"
@@ -96,6 +97,7 @@ TOrvMainForm::TOrvMainForm(const std::string& commandLineWord, QWidget* parent)
                         if (OrvMainObject* main = MainObject())
                             main->Configuration().RangeLimits(min, max);
                     }));
+    InstallMainFormContents(*this);
     OrvDataList::SetDatabaseViewQuery([this] { return IsDatabaseView(); });
     ShowEmptyPanel(true);
     UpdateActions();
