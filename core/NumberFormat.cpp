@@ -1,4 +1,5 @@
 #include "core/NumberFormat.h"
+#include "core/NumberFormatDetail.h"
 
 #include "core/ConvertError.h"
 #include "core/FormatSettings.h"
@@ -6,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <system_error>
@@ -101,39 +103,45 @@ std::string FormatGeneral(double value, int precision, int digits, char sep) {
     return (d.negative ? "-" : "") + PlaceDigits(significant, d.exponent, decimals, sep);
 }
 
-std::string FormatExponent(double value, int precision, int digits, char sep) {
+void AppendExponent(std::string& out, double value, int precision, int digits, char sep) {
     precision = std::clamp(precision, 1, 17);
-    if (value != 0) {
-        // The standard conversion already rounds to the digits wanted; only the
-        // marks and the exponent's sign and width differ. Every sample and
-        // spectrum line goes through here.
-        char buffer[48];
-        auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::scientific, precision - 1);
-        const char* e = std::find(buffer, end, 'e');
-        std::string text;
-        text.reserve(static_cast<size_t>(end - buffer) + 4);
-        for (const char* p = buffer; p < e; ++p)
-            text += *p == '.' ? sep : *p;
-        text += 'E';
-        const char* exponent = e + 1;
-        text += *exponent == '-' ? '-' : '+';
-        if (*exponent == '-' || *exponent == '+') ++exponent;
-        while (exponent + 1 < end && *exponent == '0')
-            ++exponent; // the standard pads to two digits
-        for (auto width = static_cast<int>(end - exponent); width < digits; ++width)
-            text += '0';
-        text.append(exponent, static_cast<size_t>(end - exponent));
-        return text;
-    }
-    {
+    if (value == 0) {
         DecimalDigits zero;
         zero.negative = std::signbit(value);
         zero.exponent = 1;
-        return Scientific(zero, std::string(precision, '0'), digits, true, sep);
+        out += Scientific(zero, std::string(precision, '0'), digits, true, sep);
+        return;
     }
-    const DecimalDigits d = Decompose(value, precision);
-    return Scientific(d, d.digits, digits, true, sep);
+    // The standard conversion already rounds to the digits wanted; only the
+    // marks and the exponent's sign and width differ. Every sample and
+    // spectrum line goes through here, so the text is built on the stack and
+    // appended once.
+    char buffer[48];
+    char text[64]; // sign, 17 digits, mark, E, sign and up to 4 exponent digits
+    char* o = text;
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                    std::chars_format::scientific, precision - 1)
+                          .ptr;
+    const char* e = std::find(static_cast<const char*>(buffer), end, 'e');
+    for (const char* p = buffer; p < e; ++p)
+        *o++ = *p == '.' ? sep : *p;
+    *o++ = 'E';
+    const char* exponent = e + 1;
+    *o++ = *exponent == '-' ? '-' : '+';
+    if (*exponent == '-' || *exponent == '+') ++exponent;
+    while (exponent + 1 < end && *exponent == '0')
+        ++exponent; // the standard pads to two digits
+    for (auto width = static_cast<int>(end - exponent); width < digits; ++width)
+        *o++ = '0';
+    for (; exponent < end; ++exponent)
+        *o++ = *exponent;
+    out.append(text, static_cast<size_t>(o - text));
+}
+
+std::string FormatExponent(double value, int precision, int digits, char sep) {
+    std::string text;
+    AppendExponent(text, value, precision, digits, sep);
+    return text;
 }
 
 std::string FormatFixed(double value, int precision, int decimals, char sep) {
@@ -222,6 +230,16 @@ std::string FormatFloat(double value, FloatForm form, int precision, int digits,
     return {};
 }
 
+void AppendFloat(std::string& out, double value, FloatForm form, int precision, int digits,
+                 char decimalSeparator) {
+    if (form == FloatForm::Exponent && std::isfinite(value)) {
+        AppendExponent(out, value, std::clamp(precision, 1, 17), std::clamp(digits, 0, 4),
+                       decimalSeparator);
+        return;
+    }
+    out += FormatFloat(value, form, precision, digits, decimalSeparator);
+}
+
 std::string FormatFloat(double value, FloatForm form, int precision, int digits) {
     return FormatFloat(value, form, precision, digits, CurrentFormat().DecimalSeparator);
 }
@@ -234,7 +252,68 @@ std::string FloatToStr(double value) {
     return FloatToStr(value, CurrentFormat().DecimalSeparator);
 }
 
-bool TryParseFloat(std::string_view text, char decimalSeparator, double& value) {
+namespace detail {
+
+bool TryParsePlainDecimal(std::string_view text, char decimalSeparator, double& value) {
+    // Only the two marks the program knows: any other character could also be
+    // a digit, a sign or an exponent letter, which the strict reader sorts out.
+    if (decimalSeparator != '.' && decimalSeparator != ',') return false;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end && IsBlank(*p))
+        ++p;
+    while (end > p && IsBlank(end[-1]))
+        --end;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    std::uint64_t mantissa = 0;
+    const auto digitAt = [](const char* at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(*at)) - unsigned{'0'};
+    };
+    const char* first = p;
+    for (; p < end && digitAt(p) <= 9; ++p)
+        mantissa = mantissa * 10 + digitAt(p);
+    const std::size_t integerDigits = static_cast<std::size_t>(p - first);
+    std::size_t decimals = 0;
+    if (p < end && *p == decimalSeparator) {
+        first = ++p;
+        for (; p < end && digitAt(p) <= 9; ++p)
+            mantissa = mantissa * 10 + digitAt(p);
+        decimals = static_cast<std::size_t>(p - first);
+    }
+    // More than 19 digits may have wrapped the mantissa: not this path's case.
+    const std::size_t digits = integerDigits + decimals;
+    if (digits == 0 || digits > 19) return false;
+    const int scale = -static_cast<int>(decimals);
+    int exponent = 0;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool negativeExponent = false;
+        if (p < end && (*p == '+' || *p == '-')) negativeExponent = *p++ == '-';
+        int exponentDigits = 0;
+        for (; p < end && IsDigit(*p); ++p, ++exponentDigits)
+            if (exponent < 100000) exponent = exponent * 10 + (*p - '0');
+        if (exponentDigits == 0) return false;
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (p != end) return false;
+    // A mantissa that a double holds exactly, scaled by a power of ten that it
+    // holds exactly, is rounded once by the one multiplication or division:
+    // the correctly rounded result, as the strict reader gives it.
+    static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
+    constexpr int kExactPower = 22;
+    const int power = exponent + scale;
+    if (mantissa > kExactMantissa || power < -kExactPower || power > kExactPower) return false;
+    double result = static_cast<double>(mantissa);
+    result = power < 0 ? result / kExactPowers[-power] : result * kExactPowers[power];
+    value = negative ? -result : result;
+    return true;
+}
+
+bool TryParseFloatStrict(std::string_view text, char decimalSeparator, double& value) {
     text = TrimBlanks(text);
     size_t sepPos = 0;
     if (!NumberShape(text, decimalSeparator, sepPos)) return false;
@@ -274,6 +353,15 @@ bool TryParseFloat(std::string_view text, char decimalSeparator, double& value) 
     return true;
 }
 
+} // namespace detail
+
+bool TryParseFloat(std::string_view text, char decimalSeparator, double& value) {
+    // Nearly every number of a transfer is a short plain decimal: read it
+    // directly, everything else by the strict reader.
+    return detail::TryParsePlainDecimal(text, decimalSeparator, value) ||
+           detail::TryParseFloatStrict(text, decimalSeparator, value);
+}
+
 double ParseFloat(std::string_view text, char decimalSeparator) {
     double value = 0;
     if (!TryParseFloat(text, decimalSeparator, value)) ThrowNotNumber(text, "floating point value");
@@ -285,6 +373,21 @@ double ParseFloat(std::string_view text) {
 }
 
 bool TryParseInt(std::string_view text, int& value) {
+    // One to nine digits and nothing else, the sample and element numbers of a
+    // transfer, cannot overflow: read directly, in one pass.
+    if (!text.empty() && text.size() <= 9) {
+        int parsed = 0;
+        std::size_t i = 0;
+        for (; i < text.size(); ++i) {
+            const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+            if (digit > 9) break;
+            parsed = parsed * 10 + static_cast<int>(digit);
+        }
+        if (i == text.size()) {
+            value = parsed;
+            return true;
+        }
+    }
     text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty() || text.front() == '+') return false;

@@ -24,8 +24,13 @@ enum class FloatForm {
     Fixed,
 };
 
-std::string FormatFloat(double value, FloatForm form, int precision, int digits, char decimalSeparator);
+std::string FormatFloat(double value, FloatForm form, int precision, int digits,
+                        char decimalSeparator);
 std::string FormatFloat(double value, FloatForm form, int precision, int digits);
+// FormatFloat appended to `out`, without a string of its own for the common
+// forms (writers of long files append every number this way).
+void AppendFloat(std::string& out, double value, FloatForm form, int precision, int digits,
+                 char decimalSeparator);
 
 // General form with 15 significant digits: the plain text of a double.
 std::string FloatToStr(double value, char decimalSeparator);

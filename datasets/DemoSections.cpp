@@ -1,6 +1,7 @@
 #include "datasets/DemoSections.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ombrix {
 
@@ -18,8 +19,11 @@ bool EqualNoCase(std::string_view a, const char* b) {
 } // namespace
 
 int FindMarkerLine(const TransferLines& lines, const char* marker) {
+    // Every file read is searched for the markers: lines of another length are
+    // passed over without looking at their letters.
+    const std::size_t length = std::strlen(marker);
     for (size_t i = 0; i < lines.size(); ++i)
-        if (EqualNoCase(lines[i], marker)) return static_cast<int>(i);
+        if (lines[i].size() == length && EqualNoCase(lines[i], marker)) return static_cast<int>(i);
     return -1;
 }
 
@@ -27,8 +31,10 @@ bool KeepDatalogSection(TransferLines& lines) {
     const int first = FindMarkerLine(lines, kDatalogMarker);
     if (first < 0) return false;
     int end = -1;
+    const std::size_t length = std::strlen(kRemoteMarker);
     for (size_t i = static_cast<size_t>(first) + 1; i < lines.size() && end < 0; ++i)
-        if (EqualNoCase(lines[i], kRemoteMarker)) end = static_cast<int>(i);
+        if (lines[i].size() == length && EqualNoCase(lines[i], kRemoteMarker))
+            end = static_cast<int>(i);
     if (end < 0) return false;
     lines.erase(lines.begin() + end, lines.end());
     lines.erase(lines.begin(), lines.begin() + first + 1);

@@ -8,6 +8,7 @@
 #include "datasets/TransferFields.h"
 #include "presentation/ViewSetupStruct.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -27,10 +28,6 @@ enum class SampleColumn { Number, Value, Valid, Frequency };
 // then, and the user's marker must not be forgotten with it.
 int g_lastSeenCursor = 0;
 int g_markerHoldCountdown = 0;
-
-bool StartsNextPart(std::string_view line) {
-    return StartsWith(line, "COMMENT") || StartsWith(line, "MEM#");
-}
 
 std::string ValueText(double value) {
     return FormatFloat(value, FloatForm::Exponent, 5, 2);
@@ -246,7 +243,7 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
     }
 
     m_Samples = {};
-    m_Samples.reserve(kReservedSamples);
+    m_Samples.reserve(std::max(kReservedSamples, ValueLineCount(lines, first + 3)));
     const char decimal = CurrentFormat().DecimalSeparator;
     std::size_t line = first + 3;
     for (;; ++line) {
@@ -262,7 +259,7 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
                 sample.m_dValue = ParseFloat(value, decimal);
                 break;
             case SampleColumn::Valid:
-                sample.m_nValid = ParseValid(std::string(value));
+                sample.m_nValid = ReadValid(value);
                 break;
             case SampleColumn::Frequency:
                 sample.m_nFrequencyHz = FrequencyOrNone(value);
@@ -307,16 +304,20 @@ void OrvAutoDataset::ExportTo(LineList& lines, bool csv) {
     StripLastSeparator(labels);
     lines.Add(std::move(labels));
 
-    // One line buffer for all samples: no allocation per line.
-    std::string line;
-    line.reserve(48);
+    // The sample lines are built in the file text itself, cell by cell.
+    const std::string_view separator = GetExportSeparator();
+    const char decimal = CurrentFormat().DecimalSeparator;
+    lines.ReserveText(m_Samples.size() *
+                      (kNumberWidth + kValueWidth + kValidWidth + kFrequencyWidth + 2));
     for (const OrvAutoList& sample : m_Samples) {
-        line.clear();
-        AppendCell(line, DecimalText(sample.m_nNumber), kNumberWidth);
-        AppendCell(line, ValueText(sample.m_dValue), kValueWidth);
-        AppendCell(line, ValidText(sample.m_nValid), kValidWidth);
-        if (withFrequency) AppendCell(line, DecimalText(sample.m_nFrequencyHz), kFrequencyWidth);
-        lines.Add(line);
+        lines.AddInPlace([&](std::string& text) {
+            CellWriter cell(text, separator);
+            cell.Decimal(sample.m_nNumber, kNumberWidth);
+            cell.Exponent(sample.m_dValue, decimal, kValueWidth);
+            cell.Text(ValidCellText(sample.m_nValid), kValidWidth);
+            if (withFrequency) cell.Decimal(sample.m_nFrequencyHz, kFrequencyWidth);
+            cell.Finish();
+        });
     }
     OrvDataset::ExportTo(lines, csv);
 }

@@ -25,10 +25,6 @@ constexpr const char* kFrequencyLabel = "FREQ[HZ]";
 
 enum class PointColumn { Number, X, Y, Z, Time, MaxHold, Value, Valid, Frequency };
 
-bool StartsNextPart(std::string_view line) {
-    return StartsWith(line, "COMMENT") || StartsWith(line, "MEM#");
-}
-
 std::string ValueText(double value) {
     return FormatFloat(value, FloatForm::Exponent, 5, 2);
 }

@@ -157,6 +157,8 @@ bool OrvVectorDataset::ReadElements(const TransferLines& lines, int& index) {
 
     const int count = static_cast<int>(lines.size());
     ++index;
+    m_Elements.reserve(
+        std::max(m_Elements.capacity(), ValueLineCount(lines, static_cast<std::size_t>(index))));
     while (true) {
         FieldSplitter values(lines[static_cast<std::size_t>(index)], separator);
         OrvVectorList element;
@@ -173,8 +175,7 @@ bool OrvVectorDataset::ReadElements(const TransferLines& lines, int& index) {
             m_dLastNumber = static_cast<double>(element.m_nNumber) * m_nDF;
         }
         if (++index >= count) break;
-        const std::string_view next = lines[static_cast<std::size_t>(index)];
-        if (StartsWith(next, "COMMENT") || StartsWith(next, "MEM#")) break;
+        if (StartsNextPart(lines[static_cast<std::size_t>(index)])) break;
     }
     return true;
 }
@@ -222,15 +223,18 @@ void OrvVectorDataset::ExportTo(LineList& lines, bool csv) {
     AppendCell(elementLabels, "N", kNumberWidth);
     AppendCell(elementLabels, ValueLabel(), kValueWidth);
     lines.Add(std::move(elementLabels));
-    // One line buffer for all elements: no allocation per line.
-    std::string line;
-    line.reserve(kNumberWidth + kValueWidth + 2);
+    // The element lines are built in the file text itself, cell by cell.
+    const std::string_view separator = GetExportSeparator();
+    const char decimal = CurrentFormat().DecimalSeparator;
+    lines.ReserveText(m_Elements.size() * (kNumberWidth + kValueWidth + 2));
     for (const OrvVectorList& element : m_Elements) {
-        line.clear();
-        AppendCell(line, DecimalText(element.m_nNumber), kNumberWidth);
-        AppendCell(line, FormatFloat(element.m_dValue, FloatForm::Exponent, 5, 2), kValueWidth);
-        StripLastSeparator(line);
-        lines.Add(line);
+        lines.AddInPlace([&](std::string& text) {
+            CellWriter cell(text, separator);
+            cell.Decimal(element.m_nNumber, kNumberWidth);
+            cell.Exponent(element.m_dValue, decimal, kValueWidth);
+            cell.StripLastSeparator();
+            cell.Finish();
+        });
     }
     OrvDataset::ExportTo(lines, csv);
 }

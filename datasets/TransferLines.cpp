@@ -1,5 +1,8 @@
 #include "datasets/TransferLines.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace ombrix {
@@ -22,19 +25,69 @@ TransferLines TransferLines::FromText(std::string text) {
     return lines;
 }
 
+namespace {
+
+constexpr std::uint64_t kEveryByte = 0x0101010101010101ull;
+constexpr std::uint64_t kLowSeven = 0x7F7F7F7F7F7F7F7Full;
+
+// The top bit of each byte of `word` that is a line feed, and of no other:
+// eight characters looked at in a few operations.
+std::uint64_t LineFeedBits(std::uint64_t word) {
+    const std::uint64_t x = word ^ (kEveryByte * '\n'); // zero where a line feed is
+    return ~(((x & kLowSeven) + kLowSeven) | x) & ~kLowSeven;
+}
+
+std::uint64_t LoadWord(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+constexpr bool kWordScan = std::endian::native == std::endian::little;
+
+std::size_t CountLineFeeds(const char* data, std::size_t size) {
+    std::size_t count = 0;
+    std::size_t i = 0;
+    if constexpr (kWordScan) {
+        // Per-byte counters summed every 255 words, before a byte overflows.
+        while (i + 8 <= size) {
+            std::uint64_t perByte = 0;
+            for (int n = 0; n < 255 && i + 8 <= size; ++n, i += 8)
+                perByte += LineFeedBits(LoadWord(data + i)) >> 7;
+            count += static_cast<std::size_t>((perByte * kEveryByte) >> 56);
+        }
+    }
+    for (; i < size; ++i)
+        count += data[i] == '\n';
+    return count;
+}
+
+} // namespace
+
 void TransferLines::AddSpans(std::size_t from) {
     const char* data = m_text.data();
     const std::size_t size = m_text.size();
+    // Counted first, so that a million lines do not grow the list a few
+    // times over, copying it each time.
+    const std::size_t wanted = m_spans.size() + CountLineFeeds(data + from, size - from) + 1;
+    if (wanted > m_spans.capacity()) m_spans.reserve(std::max(wanted, 2 * m_spans.capacity()));
     std::size_t start = from;
-    while (start < size) {
-        const void* found = std::memchr(data + start, '\n', size - start);
-        const std::size_t end =
-            found ? static_cast<std::size_t>(static_cast<const char*>(found) - data) : size;
+    const auto endLineAt = [&](std::size_t end) {
         std::size_t stop = end;
         if (stop > start && data[stop - 1] == '\r') --stop;
         m_spans.push_back({start, stop - start});
         start = end + 1;
+    };
+    std::size_t i = from;
+    if constexpr (kWordScan) {
+        for (; i + 8 <= size; i += 8)
+            for (std::uint64_t bits = LineFeedBits(LoadWord(data + i)); bits; bits &= bits - 1)
+                endLineAt(i + static_cast<std::size_t>(std::countr_zero(bits)) / 8);
     }
+    for (; i < size; ++i)
+        if (data[i] == '\n') endLineAt(i);
+    // A last line without an end is a line; an end at the very end adds none.
+    if (start < size) endLineAt(size);
 }
 
 void TransferLines::AppendText(std::string_view text) {

@@ -4,6 +4,7 @@
 // separator, padded cells, the label line cut after its last cell, and a line
 // list of fixed capacity that raises an overflow instead of growing.
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -59,6 +60,19 @@ public:
         m_text.append(line);
         m_text.append("\r\n");
     }
+    // Appends a line that `build(text)` appends to the file text itself, so a
+    // long run of lines is written without a string per line.
+    template <class Build> void AddInPlace(Build&& build) {
+        m_starts.push_back(m_text.size());
+        build(m_text);
+        m_text.append("\r\n");
+    }
+    // Room for `bytes` more characters, grown by doubling so that repeated
+    // calls stay linear.
+    void ReserveText(std::size_t bytes) {
+        const std::size_t wanted = m_text.size() + bytes;
+        if (wanted > m_text.capacity()) m_text.reserve(std::max(wanted, 2 * m_text.capacity()));
+    }
     void Clear() {
         m_text.clear();
         m_starts.clear();
@@ -77,7 +91,8 @@ public:
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
         lines.reserve(Count());
-        for (std::size_t i = 0; i < Count(); ++i) lines.emplace_back((*this)[i]);
+        for (std::size_t i = 0; i < Count(); ++i)
+            lines.emplace_back((*this)[i]);
         return lines;
     }
     // The lines as a file holds them, each ended by CR LF.

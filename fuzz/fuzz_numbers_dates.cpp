@@ -5,10 +5,12 @@
 #include "core/DateTime.h"
 #include "core/FormatSettings.h"
 #include "core/NumberFormat.h"
+#include "core/NumberFormatDetail.h"
 #include "core/Ombrix.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 using namespace ombrix;
@@ -33,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int integer = 0;
     DateTime when = 0;
     TryParseFloat(text, decimal, number);
+    // The quick reader of plain decimals must read what the strict one reads.
+    double quick = 0;
+    double strict = 0;
+    if (detail::TryParsePlainDecimal(text, decimal, quick) &&
+        (!detail::TryParseFloatStrict(text, decimal, strict) ||
+         std::memcmp(&quick, &strict, sizeof quick) != 0))
+        std::abort();
     TryParseInt(text, integer);
     TryStrToDate(text, fs, when);
     TryStrToTime(text, fs, when);
