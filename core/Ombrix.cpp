@@ -36,6 +36,16 @@ const PrefixStep* StepFor(double value) {
     return nullptr;
 }
 
+// `value` rounded to the five significant digits FormatValue shows.
+double RoundToShownDigits(double value) {
+    const double magnitude = std::fabs(value);
+    if (!std::isfinite(magnitude) || magnitude == 0) return value;
+    const double scale = std::pow(10.0, 4 - std::floor(std::log10(magnitude)));
+    if (!std::isfinite(scale) || scale == 0) return value;
+    const double rounded = std::round(magnitude * scale) / scale;
+    return std::isfinite(rounded) ? std::copysign(rounded, value) : value;
+}
+
 std::string TrimControlAndBlanks(const std::string& text) {
     auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     auto first = std::find_if_not(text.begin(), text.end(), isSpace);
@@ -44,7 +54,8 @@ std::string TrimControlAndBlanks(const std::string& text) {
 }
 
 bool BelongsToNumber(char c) {
-    return (c >= '0' && c <= '9') || c == '+' || c == ',' || c == '-' || c == '.' || c == 'E' || c == 'e';
+    return (c >= '0' && c <= '9') || c == '+' || c == ',' || c == '-' || c == '.' || c == 'E' ||
+           c == 'e';
 }
 
 double PrefixFactor(char letter) {
@@ -85,7 +96,8 @@ OperatingMode ModeByteForCommandLine(const std::string& word) {
 std::string FormatValue(double value, const std::string& unit) {
     if (unit == "%") return FormatFloat(value, FloatForm::General, 3, 2) + " %";
     if (value == 0) return "0 " + unit;
-    const PrefixStep* step = StepFor(value);
+    // The prefix follows the value as shown: 0.99999999 G is shown as 1 G, not 1000 mG.
+    const PrefixStep* step = StepFor(RoundToShownDigits(value));
     if (!step) return FormatFloat(value, FloatForm::Exponent, 5, 2) + " " + unit;
     return FormatFloat(value / step->factor, FloatForm::General, 5, 4) + " " + step->letter + unit;
 }
@@ -108,20 +120,27 @@ double ParseValue(const std::string& text, bool stripMetre) {
     }
     work.erase(std::remove(work.begin(), work.end(), ' '), work.end());
     size_t end = 0;
-    while (end < work.size() && BelongsToNumber(work[end])) ++end;
+    while (end < work.size() && BelongsToNumber(work[end]))
+        ++end;
     const double factor = end < work.size() ? PrefixFactor(work[end]) : 1.0;
     double number = 0;
-    if (!TryParseFloat(std::string_view(work).substr(0, end), CurrentFormat().DecimalSeparator, number)) return 0.0;
-    return number * factor;
+    if (!TryParseFloat(std::string_view(work).substr(0, end), CurrentFormat().DecimalSeparator,
+                       number))
+        return 0.0;
+    // Dividing by the exact power of ten keeps "10 uT" at exactly 1e-5.
+    return factor < 1 ? number / std::round(1 / factor) : number * factor;
 }
 
 std::string RangeMessage(double min, double max, const std::string& unit, bool prefixed) {
-    auto bound = [&](double v) { return prefixed ? FormatValue(v, unit) : FloatToStr(v) + " " + unit; };
+    auto bound = [&](double v) {
+        if (prefixed) return FormatValue(v, unit);
+        return unit.empty() ? FloatToStr(v) : FloatToStr(v) + " " + unit;
+    };
     return "Only values between " + bound(min) + " and " + bound(max) + " are valid";
 }
 
-RangeCheckResult CheckRangeText(const std::string& text, double min, double max, const std::string& unit,
-                                bool prefixed, int mode) {
+RangeCheckResult CheckRangeText(const std::string& text, double min, double max,
+                                const std::string& unit, bool prefixed, int mode) {
     RangeCheckResult result;
     result.value = ParseValue(text, unit == "m");
     const double v = result.value;
@@ -141,7 +160,8 @@ RangeCheckResult CheckRangeText(const std::string& text, double min, double max,
 }
 
 std::string AboutVersionText(const std::string& productVersion) {
-    return productVersion.substr(0, 2) + "0" + productVersion.substr(std::min<size_t>(2, productVersion.size()), 1);
+    return productVersion.substr(0, 2) + "0" +
+           productVersion.substr(std::min<size_t>(2, productVersion.size()), 1);
 }
 
 VersionInfo ProgramVersionInfo() {

@@ -28,6 +28,10 @@ TEST_F(OmbrixHelpers, FormatValueChoosesTheEngineeringPrefix) {
         {5e-12, "T", "5 pT"},
         {-0.0000123, "T", "-12.3 \xB5T"},
         {2e-13, "T", "2.0000E-13 T"},
+        // The prefix follows the rounded value: a tesla value converted to gauss.
+        {0.0001 * 10000, "G", "1 G"},
+        {0.99999999, "G", "1 G"},
+        {999.99999, "Hz", "1 kHz"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatValue(c.value, c.unit), c.expected) << c.value;
 
@@ -59,6 +63,9 @@ TEST_F(OmbrixHelpers, ParseValueReadsPrefixesAndNeverFails) {
     EXPECT_DOUBLE_EQ(ParseValue("3\xB5T", false), 3e-6);
     EXPECT_DOUBLE_EQ(ParseValue("7 n", false), 7e-9);
     EXPECT_DOUBLE_EQ(ParseValue("7p", false), 7e-12);
+    // Fractional prefixes give the nearest double, not a product's rounding error.
+    EXPECT_EQ(ParseValue("10 \xB5T", false), 1e-5);
+    EXPECT_EQ(ParseValue("3 m", false), 0.003);
     EXPECT_DOUBLE_EQ(ParseValue("  12  ", false), 12);
     EXPECT_DOUBLE_EQ(ParseValue("50 Hz", false), 50); // any other letter: factor 1
     EXPECT_DOUBLE_EQ(ParseValue("", false), 0);
@@ -88,6 +95,7 @@ TEST_F(OmbrixHelpers, CheckRangeModesAndMessage) {
               "Only values between 15 Hz and 2000 Hz are valid");
     EXPECT_EQ(CheckRangeText("40 k", 1, 32000, "Hz", true, 0).message,
               "Only values between 1 Hz and 32 kHz are valid");
+    EXPECT_EQ(CheckRangeText("30", 1, 20, "", false, 0).message, "Only values between 1 and 20 are valid");
     // A field in metres: the "m" is the unit, not milli.
     EXPECT_TRUE(CheckRangeText("1.5 m", 1, 2, "m", false, 0).accepted);
 }
