@@ -171,7 +171,7 @@ TEST_F(CoreDialogs, RangeCheckJudgesByModeAndNamesPrefixedBounds) {
         {"15 Hz", 15, 2000, "Hz", false, 2, nullptr},
         {"50m", 0, 0.0316, "T", true, 0, "Only values between 0 T and 31.6 mT are valid"},
         {"500 mm", 0, 10, "m", true, 0, nullptr},
-        {"abc", 1, 5, "", false, 0, "Only values between 1  and 5  are valid"},
+        {"abc", 1, 5, "", false, 0, "Only values between 1 and 5 are valid"},
     };
     RangeForm form;
     ASSERT_TRUE(uitest::ShowActive(&form.window));

@@ -166,7 +166,7 @@ TEST_F(ViewSetupDialog, OkRefusesAValueOutOfRangeInsteadOfStoringIt) {
     uitest::AnswerNextMessageBox(QMessageBox::Ok, seen);
     Button("OKBtn")->click();
     EXPECT_TRUE(seen->seen);
-    EXPECT_EQ(seen->text, QStringLiteral("Only values between 1  and 20  are valid"));
+    EXPECT_EQ(seen->text, QStringLiteral("Only values between 1 and 20 are valid"));
     EXPECT_TRUE(m_Dialog.isVisible());
     EXPECT_EQ(m_Setup.GetPeakCount(), 4);
 }
