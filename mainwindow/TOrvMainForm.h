@@ -58,10 +58,12 @@ class ViewPageControl;
 // work is not supplied stays disabled.
 struct MainFormHooks {
     // The REMOTE panel's part of the one-second tick, run while no other tick
-    // runs and before the tree and the view are refreshed: the clock display,
-    // the storing tabs, reloading the configuration page, the live tick. Left
-    // empty, the tick runs the main object's live tick while ready.
+    // runs, before the window reloads the configuration page and runs the main
+    // object's live tick (while ready): the clock display, the storing tabs.
     std::function<void()> remoteTick;
+    // Shows the main object's storing times on the storing page (a new
+    // measurement mode has an interval of its own).
+    std::function<void()> storingTimes;
     // Fills the configuration page for a measurement mode (after the window
     // has set the mode and read the device options).
     std::function<void(int mode)> configurationPage;
@@ -120,6 +122,10 @@ public:
     bool IsDatalogOrDatabaseTab() const;
     void ShowDatabaseTab();
     void ApplyFunctionMode(int mode);
+    // The configuration controls were emptied: the next tick while the
+    // analyser is ready fills them again (ApplyFunctionMode clears the request).
+    void RequestConfigurationReload() { m_bReloadConfig = true; }
+    bool ConfigurationReloadPending() const { return m_bReloadConfig; }
     // The active view with the information and comment above it, as the print
     // options ask; a null picture while no dataset is shown.
     QImage MakeViewBitmap();

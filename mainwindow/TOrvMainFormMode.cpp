@@ -206,6 +206,9 @@ void TOrvMainForm::ApplyFunctionMode(int mode) {
     }
     m_nFunctionMode = mode;
     SelectModeTab(ModeTabOf(mode));
+    // Every mode starts stopped, showing the storing interval of that mode.
+    if (m_Hooks.storingTimes) m_Hooks.storingTimes();
+    SelectStoringTab(eStoringStopped);
     if (m_Hooks.configurationPage) m_Hooks.configurationPage(mode);
     m_bReloadConfig = false;
     ScheduleActionUpdate();
@@ -245,10 +248,7 @@ void TOrvMainForm::TimerSecTimer() {
 }
 
 void TOrvMainForm::RemoteTick() {
-    if (m_Hooks.remoteTick) {
-        m_Hooks.remoteTick();
-        return;
-    }
+    if (m_Hooks.remoteTick) m_Hooks.remoteTick();
     OrvMainObject* main = MainObject();
     if (!main || !m_bReady) return;
     if (m_bReloadConfig) ApplyFunctionMode(m_nFunctionMode);
