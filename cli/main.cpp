@@ -45,6 +45,12 @@ const char* kUsage =
     "      --json as info --json); each tick's live value goes to standard error\n"
     "  setups [--json]\n"
     "      the user setups of OrvConf.dat with their descriptions\n"
+    "  render FILE --mem N --view value|graph|fft|peaklist|axis|plane|statistic|histogram|harmonics\n"
+    "         [--size WxH] -o OUT.png|.pdf|.svg\n"
+    "      that view of the dataset, drawn by the program's own windows (off screen)\n"
+    "  report FILE --mem N --view V -o OUT.pdf\n"
+    "      the one page that Print prints of that view, with the print options\n"
+    "      (render and report use the stored view settings, OrvView.dat)\n"
     "\n"
     "exit codes: 0 success, 1 the file does not read (\"Format Error\"), 2 usage or file errors\n"
     "environment: OMBRIX_HOME program folder, OMBRIX_SETTINGS settings file\n";
@@ -74,6 +80,8 @@ int main(int argc, char** argv) {
         {"peaks", cli::PeaksCommand},
         {"remote", cli::RemoteCommand},
         {"setups", cli::SetupsCommand},
+        {"render", cli::RenderCommand},
+        {"report", cli::ReportCommand},
     };
     const auto command = commands.find(words[0]);
     if (command == commands.end()) {

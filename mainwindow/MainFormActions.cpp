@@ -405,7 +405,8 @@ void TOrvMainForm::UpdateActions() {
     set("DatabaseExportToFile", none, list && list->GetCount() > 0);
     set("DatabaseExportToClipb", none, viewShown);
     set("DatabasePrint", none, viewShown);
-    set("DatabasePreview", none, false);
+    // The preview follows the rule of "Print": it previews the page Print prints.
+    set("DatabasePreview", none, viewShown);
     set("DatabasePrintOpt", none, static_cast<bool>(m_Hooks.printOptions));
 
     set("Config", none, !m_bStoringPage && ready);

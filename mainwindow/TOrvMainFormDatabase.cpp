@@ -15,6 +15,8 @@
 #include "link/TDlgCommunication.h"
 #include "link/TDlgService.h"
 #include "mainwindow/MainWindowHost.h"
+#include "print/OrvReport.h"
+#include "print/Preview.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,11 +24,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPageSetupDialog>
-#include <QPainter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QScreen>
 
 #include <string>
 #include <vector>
@@ -34,8 +33,6 @@
 namespace ombrix {
 
 namespace {
-
-constexpr double kPrintMarginMm = 12.7;
 
 // The hourglass while a long step runs, given back on every path.
 class WaitCursor {
@@ -146,10 +143,7 @@ void TOrvMainForm::DatabaseExportToClipbExecute() {
 QPrinter& TOrvMainForm::Printer() {
     if (!m_pPrinter) {
         m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        m_pPrinter->setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                        QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
-                        QPageLayout::Millimeter));
+        m_pPrinter->setPageLayout(ReportPageLayout());
     }
     return *m_pPrinter;
 }
@@ -159,20 +153,19 @@ void TOrvMainForm::PrintOptionsBeforePrinting() {
         m_Hooks.printOptions();
 }
 
-// One page: the picture of the view at the top left of the printable area, at
-// its size on the screen, shrunk to the page when it is larger.
+// The picture is composed right before the page is laid out, so the page shows
+// the view as it is now. Without a dataset shown the page keeps the picture of
+// the previous print (an empty page the first time).
 void TOrvMainForm::PrintViewPicture(QPrinter& printer) {
     const QImage picture = MakeViewBitmap();
     if (!picture.isNull()) m_LastPrintPicture = picture;
-    QPainter painter(&printer);
-    if (m_LastPrintPicture.isNull()) return;
-    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double screenDpi =
-        QApplication::primaryScreen() ? QApplication::primaryScreen()->logicalDotsPerInch() : 96.0;
-    QSizeF size = QSizeF(m_LastPrintPicture.size()) * (printer.resolution() / screenDpi);
-    if (size.width() > area.width() || size.height() > area.height())
-        size.scale(area.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRectF(QPointF(0, 0), size), m_LastPrintPicture);
+    if (!PaintReport(printer, m_LastPrintPicture)) {
+        const QString target = printer.outputFileName().isEmpty()
+                                   ? QStringLiteral("the printer \"%1\"").arg(printer.printerName())
+                                   : QDir::toNativeSeparators(printer.outputFileName());
+        m_pHost->ShowMessage(kErrorCaption, "The page could not be printed on " + target.toLatin1().toStdString() + ".",
+                             MessageButtons::Ok, MessageKind::Error);
+    }
 }
 
 void TOrvMainForm::DatabasePrintExecute() {
@@ -186,11 +179,10 @@ void TOrvMainForm::DatabasePrintExecute() {
 
 void TOrvMainForm::DatabasePreviewExecute() {
     PrintOptionsBeforePrinting();
-    QPrintPreviewDialog preview(&Printer(), this);
-    preview.setObjectName(QStringLiteral("PreviewForm"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { PrintViewPicture(*printer); });
-    preview.exec();
+    WaitCursor wait;
+    auto* preview = findChild<TPreviewForm*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!preview) preview = new TPreviewForm(this);
+    preview->ShowReport(Printer(), [this](QPrinter& printer) { PrintViewPicture(printer); });
 }
 
 void TOrvMainForm::OrvPrintSetupExecute() {

@@ -285,10 +285,9 @@ TEST_F(MainWindowTree, UpdateRulesWithAndWithoutADataList) {
     Form().UpdateActions();
     EXPECT_EQ(Action("OrvChangeMode")->text(), QStringLiteral("Change to Remote"));
     EXPECT_TRUE(Action("OrvChangeMode")->isEnabled());
-    for (const char* name :
-         {"DatabaseErase", "DatabaseExportToFile", "DatabaseExportToClipb", "DatabasePrint"})
+    for (const char* name : {"DatabaseErase", "DatabaseExportToFile", "DatabaseExportToClipb",
+                             "DatabasePrint", "DatabasePreview"})
         EXPECT_TRUE(Action(name)->isEnabled()) << name;
-    EXPECT_FALSE(Action("DatabasePreview")->isEnabled());
     EXPECT_FALSE(Action("ViewZoomIn")->isEnabled());
     EXPECT_FALSE(Action("ViewMarker")->isEnabled());
     for (const char* name : {"OrvActivateConfiguration", "OrvActivateStoring", "OrvLoadFFT",

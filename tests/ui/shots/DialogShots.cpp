@@ -15,6 +15,9 @@
 #include "export/TDlgExportList.h"
 #include "link/TDlgCommunication.h"
 #include "link/TDlgService.h"
+#include "presentation/TDlgAddStandard.h"
+#include "presentation/TDlgSetup.h"
+#include "presentation/ViewSetupStruct.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,6 +97,24 @@ int main(int argc, char** argv) {
     exportList.show();
     exportList.ListView()->selectRow(1);
     ok &= Save(exportList, folder, "TDlgExportList");
+
+    {
+        // The view setup, every sheet, and the standards dialog.
+        ombrix::ViewSetupStruct viewSetup;
+        viewSetup.SetDefaults();
+        viewSetup.Standards().push_back(std::make_unique<ombrix::OrvStandard>("Public exposure"));
+        viewSetup.Standards().push_back(
+            std::make_unique<ombrix::OrvStandard>("Occupational exposure"));
+        ombrix::TDlgSetup setupDialog(viewSetup);
+        for (int sheet = 0; sheet < ombrix::kSetupSheetCount; ++sheet) {
+            setupDialog.SetViewIndex(sheet);
+            const std::string name =
+                std::string("TDlgSetup_") + ombrix::SetupSheetOf(sheet)->caption;
+            ok &= Save(setupDialog, folder, name.c_str());
+        }
+        ombrix::TDlgAddStandard addStandard(viewSetup);
+        ok &= Save(addStandard, folder, "TDlgAddStandard");
+    }
 
     ombrix::ShowHelpContext(13);
     if (ombrix::THelpWindow* help = ombrix::HelpWindowInstance())
