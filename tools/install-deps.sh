@@ -12,6 +12,8 @@ packages=(
     clang libclang-rt-14-dev
     # program, charts, printing
     qt6-base-dev qt6-base-dev-tools libqcustomplot-dev libgl-dev
+    # ombrix-cli render: pictures of the views as SVG
+    qt6-svg-dev
     # offscreen UI tests need the platform plugins and fonts
     fonts-dejavu-core
     # looking at the program without a desktop: a virtual display
