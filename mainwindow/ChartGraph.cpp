@@ -3,6 +3,7 @@
 #include "datasets/OrvAutoDataset.h"
 #include "mainwindow/LogAxisTicker.h"
 #include "mainwindow/OrvChartTickers.h"
+#include "presentation/CurrentCurves.h"
 #include "presentation/ViewSetupStruct.h"
 
 #include <cmath>
@@ -109,6 +110,7 @@ void ChartGraph::ShowGraph(OrvAutoDataset& series, const ViewSetupStruct& setup,
     m_pOverdrive->setPen(LinePen(entries[2].color, width));
 
     const bool currents = m_View.CurrentsVisible() && m_Style.currentsVisible;
+    if (currents) FillCurrents(PhaseCurrents());
     for (QCPGraph* current : m_CurrentSeries)
         current->setVisible(currents);
     yAxis2->setVisible(currents);
@@ -120,6 +122,22 @@ void ChartGraph::ShowGraph(OrvAutoDataset& series, const ViewSetupStruct& setup,
     if (m_bSyncPending || refresh.rebuilt) SyncScrollBars();
     m_bSyncPending = false;
     replot();
+}
+
+void ChartGraph::FillCurrents(const CurrentCurves& curves) {
+    // The curves change only by an import or a shift of the current offset.
+    if (m_bCurrentsFilled && curves.Revision() == m_nCurrentsRevision) return;
+    m_bCurrentsFilled = true;
+    m_nCurrentsRevision = curves.Revision();
+    for (int phase = 0; phase < kCurrentSeries; ++phase) {
+        const CurrentCurves::Curve& points = curves.Points(phase);
+        QVector<QCPGraphData> data;
+        data.reserve(static_cast<qsizetype>(points.size()));
+        for (const CurrentPoint& point : points)
+            data.append(QCPGraphData(point.time, point.ampere));
+        m_CurrentSeries[static_cast<std::size_t>(phase)]->data()->set(data, false);
+    }
+    yAxis2->rescale(false);
 }
 
 void ChartGraph::AppendPoints(const GraphRefresh& refresh) {

@@ -8,9 +8,11 @@
 #include "mainwindow/TimeGraphView.h"
 
 #include <array>
+#include <cstdint>
 
 namespace ombrix {
 
+class CurrentCurves;
 class OrvAutoDataset;
 class ViewSetupStruct;
 
@@ -43,6 +45,8 @@ private:
     // The series the marker belongs to: the one drawn, when it is current.
     OrvAutoDataset* MarkedSeries() const;
     void AppendPoints(const GraphRefresh& refresh);
+    // Draws the imported phase currents, anew only after they changed.
+    void FillCurrents(const CurrentCurves& curves);
     void AppendSegment(QCPGraph* segments, std::size_t i);
     void ApplyRanges(const TimeGraphStyle& style);
     void ShowLegend();
@@ -60,6 +64,8 @@ private:
     QCPGraph* m_pNotReady;
     QCPGraph* m_pOverdrive;
     std::array<QCPGraph*, kCurrentSeries> m_CurrentSeries{};
+    bool m_bCurrentsFilled = false;
+    std::uint64_t m_nCurrentsRevision = 0;
     // "Series1": three empty series that give the legend its three entries.
     std::array<QCPGraph*, TimeGraphView::kLegendEntries> m_LegendSeries{};
     QSharedPointer<QCPAxisTicker> m_pNumberTicker;

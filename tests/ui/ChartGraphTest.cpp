@@ -5,6 +5,7 @@
 #include "TimeChartFixture.h"
 
 #include "mainwindow/ValidityColors.h"
+#include "presentation/CurrentCurves.h"
 
 using namespace ombrix;
 
@@ -110,6 +111,41 @@ TEST_F(ChartGraphUi, AnEmptySeriesDrawsNothingAndStaysOnTheGraph) {
     ShowSeries(MakeSeries({}));
     EXPECT_EQ(Form().ViewSheet(), eSheetGraph);
     EXPECT_EQ(Graph()->SeriesGraph()->dataCount(), 0);
+}
+
+TEST_F(ChartGraphUi, ImportedCurrentsAccompanyStoredSeriesOnlyWhileVisible) {
+    CurrentCurves& currents = PhaseCurrents();
+    std::array<CurrentCurves::Curve, CurrentCurves::kPhaseCount> curves;
+    for (int i = 0; i < 10; ++i)
+        curves[ePhaseL2].push_back({SeriesStart() + i * 10 * kSecond, 100.0 + i});
+    currents.Replace(curves);
+
+    ViewSetup().SetCurrentVisible(true);
+    Form().ApplyViewSettings();
+    ShowSeries(MakeSeries(Rising(120)));
+    ChartGraph* chart = Graph();
+    EXPECT_TRUE(chart->CurrentSeries(ePhaseL2)->visible());
+    EXPECT_EQ(chart->CurrentSeries(ePhaseL2)->dataCount(), 10);
+    EXPECT_EQ(chart->CurrentSeries(ePhaseL1)->dataCount(), 0);
+    EXPECT_EQ(chart->yAxis2->label(), QStringLiteral("Current [A]"));
+
+    // A shift of the current offset is drawn at the next refresh.
+    currents.ShiftTime(5 * kSecond);
+    Form().RefreshView();
+    EXPECT_NEAR(chart->CurrentSeries(ePhaseL2)->data()->constBegin()->key,
+                SeriesStart() + 5 * kSecond, 1e-3 * kSecond);
+
+    // The live series never carries currents.
+    auto live = MakeSeries(Rising(10));
+    ChartGraph standalone(Form().Zoom());
+    standalone.ApplyGraphSettings(ViewSetup());
+    standalone.ShowGraph(*live, ViewSetup(), true);
+    EXPECT_FALSE(standalone.CurrentSeries(ePhaseL2)->visible());
+
+    ViewSetup().SetCurrentVisible(false);
+    Form().ApplyViewSettings();
+    EXPECT_FALSE(chart->CurrentSeries(ePhaseL2)->visible());
+    currents.Clear();
 }
 
 } // namespace
