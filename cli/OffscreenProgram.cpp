@@ -165,6 +165,7 @@ bool OffscreenProgram::Start(const std::filesystem::path& file) {
     modalWatch.start();
 
     m_pProgram = std::make_unique<OmbrixProgram>("DATALOG");
+    m_pProgram->MainObject().KeepViewSettingsFile();
     m_pHost = std::make_unique<LoadingHost>(m_pProgram->MainForm().Host(), file);
     InstallHost(m_pHost.get());
     TOrvMainForm& form = Form();

@@ -81,7 +81,7 @@ OrvMainObject::~OrvMainObject() {
     m_pCommunication.reset();
     m_pCurrentList = nullptr;
     m_pDataLists.clear();
-    if (m_bCompleted) SaveViewSettings();
+    if (m_bCompleted && m_bSaveViewSettingsOnExit) SaveViewSettings();
     if (g_mainObject == this) g_mainObject = nullptr;
 }
 

@@ -38,6 +38,9 @@ public:
     // Loads the view settings and standards, creates the connection, the
     // configuration and the device information, reads the two live flags.
     void Complete();
+    // A program that only looks (the command-line pictures) leaves "OrvView.dat"
+    // as it found it when it ends.
+    void KeepViewSettingsFile() { m_bSaveViewSettingsOnExit = false; }
 
     bool LoadDatasets();
     bool StartRemote();
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<OrvService> m_pService;
 
     bool m_bCompleted = false;
+    bool m_bSaveViewSettingsOnExit = true;
 
     // Live operation.
     DateTime m_dtLastStore = 0;

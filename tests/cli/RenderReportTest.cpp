@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdint>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
@@ -97,6 +98,8 @@ TEST(RenderCommand, ValueViewAsPngPdfAndSvgAtTheChosenSize) {
     r = cli.Run({"render", kDemo, "--mem", mem, "--view", "value", "-o", "value.svg"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(cli.Read("value.svg").find("<svg"), std::string::npos);
+    // Looking changes nothing: the program folder gets no view settings file.
+    EXPECT_FALSE(std::filesystem::exists(cli.File("OrvView.dat")));
 }
 
 // The chart views are drawn when the program has them; a view the program
