@@ -17,6 +17,8 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr int kTimeLabelSeparation = 50;
 constexpr int kLegendBoxWidth = 50;
 constexpr int kLegendPenWidth = 4;
+// Below this spacing the marks on the samples merge into the line.
+constexpr int kMinPixelsPerSampleMark = 3;
 constexpr const char* kCurrentNames[] = {"SeriesGraphN", "SeriesGraphL1", "SeriesGraphL2",
                                          "SeriesGraphL3"};
 
@@ -56,7 +58,8 @@ ChartGraph::ChartGraph(ZoomState& zoom, QWidget* parent)
     yAxis2->setTicker(QSharedPointer<NumberAxisTicker>::create());
 
     m_pSeriesGraph = NewGraph(this, yAxis, "SeriesGraph");
-    m_pSeriesGraph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDot));
+    connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+            [this] { UpdateSampleMarks(); });
     m_pSeriesGraphThreshold = NewGraph(this, yAxis, "SeriesGraphThreshold");
     m_pNotReady = NewGraph(this, yAxis, "SeriesGraphNotReady");
     m_pOverdrive = NewGraph(this, yAxis, "SeriesGraphOverdrive");
@@ -121,7 +124,21 @@ void ChartGraph::ShowGraph(OrvAutoDataset& series, const ViewSetupStruct& setup,
     ShowLegend();
     if (m_bSyncPending || refresh.rebuilt) SyncScrollBars();
     m_bSyncPending = false;
+    UpdateSampleMarks();
     replot();
+}
+
+void ChartGraph::UpdateSampleMarks() {
+    // A mark on every sample shows where the samples lie while they stand
+    // apart; packed closer they add nothing but drawing time, which would then
+    // grow with the length of the series at every live refresh.
+    const QCPRange keys = xAxis->range();
+    const auto data = m_pSeriesGraph->data();
+    const auto shown = data->findEnd(keys.upper) - data->findBegin(keys.lower);
+    const bool marks = shown * kMinPixelsPerSampleMark <= axisRect()->width();
+    if (marks == (m_pSeriesGraph->scatterStyle().shape() != QCPScatterStyle::ssNone)) return;
+    m_pSeriesGraph->setScatterStyle(marks ? QCPScatterStyle(QCPScatterStyle::ssDot)
+                                          : QCPScatterStyle(QCPScatterStyle::ssNone));
 }
 
 void ChartGraph::FillCurrents(const CurrentCurves& curves) {

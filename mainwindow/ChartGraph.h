@@ -45,6 +45,8 @@ private:
     // The series the marker belongs to: the one drawn, when it is current.
     OrvAutoDataset* MarkedSeries() const;
     void AppendPoints(const GraphRefresh& refresh);
+    // Marks the samples with dots while they are far enough apart to be seen.
+    void UpdateSampleMarks();
     // Draws the imported phase currents, anew only after they changed.
     void FillCurrents(const CurrentCurves& curves);
     void AppendSegment(QCPGraph* segments, std::size_t i);

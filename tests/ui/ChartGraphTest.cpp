@@ -113,6 +113,17 @@ TEST_F(ChartGraphUi, AnEmptySeriesDrawsNothingAndStaysOnTheGraph) {
     EXPECT_EQ(Graph()->SeriesGraph()->dataCount(), 0);
 }
 
+TEST_F(ChartGraphUi, SamplesAreMarkedOnlyWhileTheyStandApart) {
+    ShowSeries(MakeSeries(Rising(20)));
+    const auto shape = [this] { return Graph()->SeriesGraph()->scatterStyle().shape(); };
+    EXPECT_EQ(shape(), QCPScatterStyle::ssDot);
+    ShowSeries(MakeSeries(Rising(5000)));
+    EXPECT_EQ(shape(), QCPScatterStyle::ssNone);
+    // A window of 20 seconds spreads the samples again.
+    FixedWindow(0, 20);
+    EXPECT_EQ(shape(), QCPScatterStyle::ssDot);
+}
+
 TEST_F(ChartGraphUi, ImportedCurrentsAccompanyStoredSeriesOnlyWhileVisible) {
     CurrentCurves& currents = PhaseCurrents();
     std::array<CurrentCurves::Curve, CurrentCurves::kPhaseCount> curves;
