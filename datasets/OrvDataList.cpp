@@ -6,6 +6,7 @@
 #include "datasets/DataTree.h"
 #include "datasets/OrvAutoDataset.h"
 #include "datasets/OrvNormalDataset.h"
+#include "datasets/TransferRecords.h"
 #include "presentation/ViewSetupStruct.h"
 
 #include <algorithm>
@@ -207,59 +208,27 @@ bool OrvDataList::ParseTransfer(TransferLines& lines, bool liveOnly) {
 }
 
 bool OrvDataList::ParseRecords(TransferLines& lines, bool liveOnly) {
-    const char separator = OrvDataset::TransferSeparator();
-    FormatSettings& fs = CurrentFormat();
-    // Columns a record does not carry keep the previous record's values.
-    int memNumber = 0;
-    Code kind = 0, probe = 0, channel = 0, mode = 0;
-    std::string dateText;
-    DateTime dateTime = 0;
-    int index = 0;
-    const int count = static_cast<int>(lines.size());
-    try {
-        while (count >= index + 2) {
-            std::string labels(lines[static_cast<size_t>(index)]);
-            std::string values(lines[static_cast<size_t>(index) + 1]);
-            for (int column = 1; column <= 8; ++column) {
-                const std::string name = SplitToken(labels, separator);
-                const std::string value = SplitToken(values, separator);
-                if (name == "MEM#") {
-                    memNumber = ParseInt(value);
-                } else if (name == "D") {
-                    kind = ParseOrvDataType(value);
-                } else if (name == "PROBE") {
-                    probe = ParseProbe(value);
-                } else if (name == "CHN") {
-                    channel = ParseChannel(value);
-                } else if (name == "MODE") {
-                    mode = ParseMode(value);
-                } else if (name == "DATE") {
-                    dateText = value;
-                } else if (name == "TIME") {
-                    dateTime = StrToDateTime(dateText + " " + value, fs);
-                } else if (name == "STANDARD") {
-                } else if (column >= 7) {
-                    break;
-                } else {
-                    return false;
-                }
-            }
-            std::unique_ptr<OrvDataset> dataset =
-                CreateDataset(kind, memNumber, probe, channel, mode, dateTime);
-            if (!dataset) return false;
-            if (!dataset->ParseFrom(lines, index)) return false;
-            if (liveOnly) {
-                SetLive(std::move(dataset));
-            } else {
-                CountKind(dataset->GetDataType());
-                m_pSelected = Append(std::move(dataset));
-            }
-        }
-        m_nListState = eFullList;
-        return true;
-    } catch (const std::exception&) {
-        return false;
+    RecordRun run;
+    if (liveOnly) {
+        RecordFrame frame;
+        run = ReadRecords(lines, 0, static_cast<int>(lines.size()), frame);
+    } else {
+        run = ReadAllRecords(lines);
     }
+    // The datasets read before a failing record stay, as they did when each
+    // was handed on the moment it was read.
+    for (auto& dataset : run.datasets) {
+        if (liveOnly) {
+            SetLive(std::move(dataset));
+        } else {
+            CountKind(dataset->GetDataType());
+            m_pSelected = Append(std::move(dataset));
+        }
+    }
+    if (run.error) std::rethrow_exception(run.error);
+    if (run.failed) return false;
+    m_nListState = eFullList;
+    return true;
 }
 
 bool OrvDataList::ParseDirectory(TransferLines& lines) {

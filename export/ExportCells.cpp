@@ -36,6 +36,8 @@ std::string RegionalValue(ExportFormatKind kind) {
     return {};
 }
 
+thread_local const ExportFormatsCopy* t_formatsCopy = nullptr;
+
 std::string& ExportSeparator() {
     static std::string separator = ",";
     return separator;
@@ -44,6 +46,10 @@ std::string& ExportSeparator() {
 } // namespace
 
 std::string GetExportFormat(ExportFormatKind kind, bool fallBack) {
+    if (t_formatsCopy) {
+        const auto k = static_cast<std::size_t>(kind);
+        return fallBack ? t_formatsCopy->withFallBack[k] : t_formatsCopy->stored[k];
+    }
     std::string stored = ReadRegString(RegistryName(kind), "");
     if (stored.empty() && fallBack) return RegionalValue(kind);
     return stored;
@@ -53,11 +59,32 @@ void SetExportFormat(ExportFormatKind kind, const std::string& text) {
     WriteRegString(RegistryName(kind), text);
 }
 
-void SetExportSeparator(bool csv) {
-    ExportSeparator() = csv ? GetExportFormat(ExportFormatKind::ListSeparator, true) : std::string(" ");
+ExportFormatsCopy::ExportFormatsCopy() {
+    for (int k = 0; k < 4; ++k) {
+        const auto kind = static_cast<ExportFormatKind>(k);
+        stored[k] = GetExportFormat(kind, false);
+        withFallBack[k] = GetExportFormat(kind, true);
+    }
 }
 
-const std::string& GetExportSeparator() { return ExportSeparator(); }
+UseExportFormatsCopy::UseExportFormatsCopy(const ExportFormatsCopy& copy)
+    : m_previous(t_formatsCopy) {
+    t_formatsCopy = &copy;
+}
+
+UseExportFormatsCopy::~UseExportFormatsCopy() {
+    t_formatsCopy = m_previous;
+}
+
+void SetExportSeparator(bool csv) {
+    if (t_formatsCopy) return;
+    ExportSeparator() =
+        csv ? GetExportFormat(ExportFormatKind::ListSeparator, true) : std::string(" ");
+}
+
+const std::string& GetExportSeparator() {
+    return ExportSeparator();
+}
 
 std::string PadCell(const std::string& text, std::size_t width) {
     std::string cell = text + ExportSeparator();

@@ -25,6 +25,29 @@ void SetExportFormat(ExportFormatKind kind, const std::string& text);
 void SetExportSeparator(bool csv);
 const std::string& GetExportSeparator();
 
+// The export formats as they stand, for a helper thread. The settings store
+// serves one thread, so a helper that reads records (a dataset reads a date in
+// the export picture) answers from this copy, and leaves the separator of
+// written cells, which the thread that started it keeps, alone.
+struct ExportFormatsCopy {
+    ExportFormatsCopy(); // taken now, on the calling thread
+    std::string stored[4];
+    std::string withFallBack[4];
+};
+
+// While alive, GetExportFormat on the calling thread answers from `copy` and
+// SetExportSeparator does nothing there.
+class UseExportFormatsCopy {
+public:
+    explicit UseExportFormatsCopy(const ExportFormatsCopy& copy);
+    ~UseExportFormatsCopy();
+    UseExportFormatsCopy(const UseExportFormatsCopy&) = delete;
+    UseExportFormatsCopy& operator=(const UseExportFormatsCopy&) = delete;
+
+private:
+    const ExportFormatsCopy* m_previous;
+};
+
 // text + separator + blanks up to `width` characters; the text is never cut.
 std::string PadCell(const std::string& text, std::size_t width);
 // Removes everything from the last separator character of the line to its end.
