@@ -3,6 +3,7 @@
 #include "core/OrvMainObject.h"
 #include "datasets/OrvMatrixDataset.h"
 #include "mainwindow/AxisNumberFormat.h"
+#include "mainwindow/ChartSeries.h"
 #include "mainwindow/LogAxisTicker.h"
 #include "mainwindow/OrvChartTickers.h"
 #include "mainwindow/PlaneView.h"
@@ -21,28 +22,6 @@ namespace {
 constexpr double kDotSize = 3;
 // Whole indices as long as they keep this many pixels apart.
 constexpr double kMinTickPixels = 40;
-
-QVector<QCPGraphData> GraphData(const std::vector<ChartPoint>& points) {
-    QVector<QCPGraphData> data;
-    data.reserve(static_cast<qsizetype>(points.size()));
-    for (const ChartPoint& p : points)
-        data.push_back(QCPGraphData(p.x, p.y));
-    return data;
-}
-
-QCPGraph* LineSeries(OrvChart* chart, const char* name) {
-    QCPGraph* series = chart->addGraph(chart->xAxis, chart->yAxis);
-    series->setObjectName(QString::fromLatin1(name));
-    series->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kDotSize));
-    series->removeFromLegend();
-    return series;
-}
-
-void SetPen(QCPGraph* series, ChartColor color, int width) {
-    QPen pen(ToQColor(color));
-    pen.setWidth(width);
-    series->setPen(pen);
-}
 
 OrvMatrixDataset* CurrentGrid(OrvDataset* dataset) {
     return dynamic_cast<OrvMatrixDataset*>(dataset);
@@ -79,8 +58,8 @@ ChartAxis::ChartAxis(ZoomState& zoom, const MatrixSelection& selection, QWidget*
     : OrvChart(zoom, ZoomableChart::Axis, "ChartAxis", "ScrollBarAxisH", "ScrollBarAxisV", parent),
       m_Selection(selection) {
     xAxis->setTicker(QSharedPointer<GridAxisTicker>::create(xAxis));
-    m_pThresholdAxis = LineSeries(this, "ThresholdAxis");
-    m_pSeriesAxis = LineSeries(this, "SeriesAxis");
+    m_pThresholdAxis = AddLineSeries(this, "ThresholdAxis", kDotSize);
+    m_pSeriesAxis = AddLineSeries(this, "SeriesAxis", kDotSize);
     EnableMarker(true);
 }
 
@@ -143,8 +122,8 @@ void ChartAxisPage::ApplyAxisSettings() {
     LogAxisTicker::SetLogarithmic(chart->yAxis, style.valueLogarithmic,
                                   QSharedPointer<NumberAxisTicker>::create());
     chart->SetAxisAutomatic(chart->yAxis, style.valueAutomatic);
-    SetPen(chart->SeriesAxis(), style.lineColor, style.lineWidth);
-    SetPen(chart->ThresholdAxis(), style.thresholdColor, style.thresholdWidth);
+    SetSeriesPen(chart->SeriesAxis(), style.lineColor, style.lineWidth);
+    SetSeriesPen(chart->ThresholdAxis(), style.thresholdColor, style.thresholdWidth);
     chart->ThresholdAxis()->setVisible(style.thresholdVisible);
     chart->SyncScrollBars();
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/ChartFFT.h"
 
 #include "datasets/OrvVectorDataset.h"
+#include "mainwindow/ChartSeries.h"
 #include "mainwindow/LogAxisTicker.h"
 #include "mainwindow/OrvChartTickers.h"
 #include "presentation/ViewSetupStruct.h"
@@ -14,28 +15,6 @@ namespace {
 
 constexpr int kPeakCrossHalf = 5;
 constexpr double kDotSize = 2;
-
-QVector<QCPGraphData> GraphData(const std::vector<ChartPoint>& points) {
-    QVector<QCPGraphData> data;
-    data.reserve(static_cast<qsizetype>(points.size()));
-    for (const ChartPoint& p : points)
-        data.push_back(QCPGraphData(p.x, p.y));
-    return data;
-}
-
-QCPGraph* LineSeries(OrvChart* chart, const char* name) {
-    QCPGraph* series = chart->addGraph(chart->xAxis, chart->yAxis);
-    series->setObjectName(QString::fromLatin1(name));
-    series->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, kDotSize));
-    series->removeFromLegend();
-    return series;
-}
-
-void SetPen(QCPGraph* series, ChartColor color, int width) {
-    QPen pen(ToQColor(color));
-    pen.setWidth(width);
-    series->setPen(pen);
-}
 
 void SetLogarithmic(QCPAxis* axis, bool logarithmic) {
     LogAxisTicker::SetLogarithmic(axis, logarithmic, QSharedPointer<NumberAxisTicker>::create());
@@ -64,9 +43,9 @@ ChartFFT::ChartFFT(ZoomState& zoom, QWidget* parent)
     SetTitle(QString::fromLatin1(SpectrumView::kTitle));
     xAxis->setLabel(QString::fromLatin1(SpectrumView::kFrequencyAxisTitle));
     // The threshold and the limit curve lie under the spectrum.
-    m_pFFTThresholdSeries = LineSeries(this, "FFTThresholdSeries");
-    m_pStandardSeries = LineSeries(this, "StandardSeries");
-    m_pFFTSeries = LineSeries(this, "FFTSeries");
+    m_pFFTThresholdSeries = AddLineSeries(this, "FFTThresholdSeries", kDotSize);
+    m_pStandardSeries = AddLineSeries(this, "StandardSeries", kDotSize);
+    m_pFFTSeries = AddLineSeries(this, "FFTSeries", kDotSize);
     m_pFFTSeries->setName(QString::fromLatin1(SpectrumView::kLegendText));
     ShowLegendRow(this, false);
     EnableMarker(true);
@@ -132,10 +111,10 @@ void ChartFFTPage::ApplySpectrumSettings() {
     SetLogarithmic(chart->yAxis, m_Style.valueLogarithmic);
     chart->SetAxisAutomatic(chart->yAxis, m_Style.valueAutomatic);
 
-    SetPen(chart->FFTSeries(), m_Style.lineColor, m_Style.lineWidth);
-    SetPen(chart->FFTThresholdSeries(), m_Style.thresholdColor, m_Style.thresholdWidth);
+    SetSeriesPen(chart->FFTSeries(), m_Style.lineColor, m_Style.lineWidth);
+    SetSeriesPen(chart->FFTThresholdSeries(), m_Style.thresholdColor, m_Style.thresholdWidth);
     chart->FFTThresholdSeries()->setVisible(m_Style.thresholdVisible);
-    SetPen(chart->StandardSeries(), m_Style.standardColor, m_Style.standardWidth);
+    SetSeriesPen(chart->StandardSeries(), m_Style.standardColor, m_Style.standardWidth);
     chart->StandardSeries()->setVisible(m_Style.standardVisible);
     chart->SyncScrollBars();
 }
