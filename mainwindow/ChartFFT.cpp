@@ -20,19 +20,6 @@ void SetLogarithmic(QCPAxis* axis, bool logarithmic) {
     LogAxisTicker::SetLogarithmic(axis, logarithmic, QSharedPointer<NumberAxisTicker>::create());
 }
 
-// The legend row below the plot, only while the legend has entries: an empty
-// legend in the layout would narrow the plot to its own width.
-void ShowLegendRow(OrvChart* chart, bool shown) {
-    QCPLegend* legend = chart->legend;
-    if (shown) {
-        chart->PlaceLegendBelow();
-    } else if (legend->layout() == chart->plotLayout()) {
-        chart->plotLayout()->take(legend);
-        chart->plotLayout()->simplify();
-    }
-    legend->setVisible(shown);
-}
-
 } // namespace
 
 // ---- the chart --------------------------------------------------------------------------------
@@ -47,7 +34,7 @@ ChartFFT::ChartFFT(ZoomState& zoom, QWidget* parent)
     m_pStandardSeries = AddLineSeries(this, "StandardSeries", kDotSize);
     m_pFFTSeries = AddLineSeries(this, "FFTSeries", kDotSize);
     m_pFFTSeries->setName(QString::fromLatin1(SpectrumView::kLegendText));
-    ShowLegendRow(this, false);
+    ShowLegendRow(false);
     EnableMarker(true);
 }
 
@@ -143,7 +130,7 @@ void ChartFFTPage::ShowSpectrum(OrvVectorDataset& spectrum) {
         chart->FFTSeries()->addToLegend();
     else
         chart->FFTSeries()->removeFromLegend();
-    ShowLegendRow(chart, m_View.InLegend());
+    chart->ShowLegendRow(m_View.InLegend());
 
     chart->FFTSeries()->data()->set(GraphData(m_View.Points()), true);
     chart->FFTThresholdSeries()->data()->set(GraphData(m_View.ThresholdPoints()), true);

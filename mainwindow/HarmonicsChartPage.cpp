@@ -15,19 +15,6 @@ constexpr double kOrderMargin = 0.5;
 constexpr double kPercentMax = 100.0;
 constexpr int kMarkPixelSize = 11;
 
-// The legend row below the plot, only while the legend has entries: an empty
-// legend in the layout would narrow the plot to its own width.
-void ShowLegendRow(OrvChart* chart, bool shown) {
-    QCPLegend* legend = chart->legend;
-    if (shown) {
-        chart->PlaceLegendBelow();
-    } else if (legend->layout() == chart->plotLayout()) {
-        chart->plotLayout()->take(legend);
-        chart->plotLayout()->simplify();
-    }
-    legend->setVisible(shown);
-}
-
 } // namespace
 
 HarmonicsChartPage::HarmonicsChartPage(ZoomState& zoom) {
@@ -52,7 +39,7 @@ HarmonicsChartPage::HarmonicsChartPage(ZoomState& zoom) {
     m_pHarmonicsBarSeries->setObjectName(QStringLiteral("HarmonicsBarSeries"));
     m_pHarmonicsBarSeries->setName(QString::fromLatin1(HarmonicsChart::kLegendText));
     m_pHarmonicsBarSeries->removeFromLegend();
-    ShowLegendRow(chart, false);
+    chart->ShowLegendRow(false);
     ApplyHarmonicsSettings();
 }
 
@@ -89,7 +76,7 @@ void HarmonicsChartPage::ShowHarmonics(OrvListDataset& list) {
         m_pHarmonicsBarSeries->addToLegend();
     else
         m_pHarmonicsBarSeries->removeFromLegend();
-    ShowLegendRow(chart, harmonics.inLegend);
+    chart->ShowLegendRow(harmonics.inLegend);
 
     QVector<double> orders;
     QVector<double> heights;

@@ -110,6 +110,16 @@ void OrvChart::PlaceLegendBelow() {
     legend->setMargins(QMargins(4, 2, 4, 2));
 }
 
+void OrvChart::ShowLegendRow(bool shown) {
+    if (shown) {
+        PlaceLegendBelow();
+    } else if (legend->layout() == plotLayout()) {
+        plotLayout()->take(legend);
+        plotLayout()->simplify();
+    }
+    legend->setVisible(shown);
+}
+
 // ---- axes --------------------------------------------------------------------------------
 
 void OrvChart::SetAxisAutomatic(QCPAxis* axis, bool automatic) {

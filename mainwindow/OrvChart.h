@@ -53,6 +53,9 @@ public:
     void SetFootText(const QString& text);
     // The legend in a row of its own below the plot, entries side by side.
     void PlaceLegendBelow();
+    // The legend row below the plot only while `shown`: an empty legend in the
+    // layout would narrow the plot to its own width.
+    void ShowLegendRow(bool shown);
 
     // ---- axes
     // An automatic axis follows its data; a fixed one keeps the range the page
