@@ -1,7 +1,8 @@
 // The time graph chart on screen: selecting a stored series draws all its
 // samples (fill and replot) in time linear in their number; a live refresh
-// that adds one sample costs about the same however long the series is, since
-// the chart appends the new point and the live window shows the newest minute.
+// that adds one sample costs about the same however long the series is: the
+// chart appends the new point, and whether it shows the newest minute or the
+// whole series, a long series is drawn per pixel column, not per sample.
 
 #include "datasets/OrvAutoDataset.h"
 #include "mainwindow/ChartGraph.h"

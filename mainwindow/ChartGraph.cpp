@@ -1,6 +1,7 @@
 #include "mainwindow/ChartGraph.h"
 
 #include "datasets/OrvAutoDataset.h"
+#include "mainwindow/DenseLineGraph.h"
 #include "mainwindow/LogAxisTicker.h"
 #include "mainwindow/OrvChartTickers.h"
 #include "presentation/CurrentCurves.h"
@@ -22,8 +23,11 @@ constexpr int kMinPixelsPerSampleMark = 3;
 constexpr const char* kCurrentNames[] = {"SeriesGraphN", "SeriesGraphL1", "SeriesGraphL2",
                                          "SeriesGraphL3"};
 
-QCPGraph* NewGraph(QCustomPlot* plot, QCPAxis* valueAxis, const char* name) {
-    QCPGraph* graph = plot->addGraph(plot->xAxis, valueAxis);
+// Series that may grow long are dense-line graphs; the threshold and the
+// legend's stand-ins are plain ones.
+template <class Graph = QCPGraph>
+Graph* NewGraph(QCustomPlot* plot, QCPAxis* valueAxis, const char* name) {
+    auto* graph = new Graph(plot->xAxis, valueAxis);
     graph->setName(QString::fromLatin1(name));
     graph->setObjectName(QString::fromLatin1(name));
     graph->removeFromLegend();
@@ -57,15 +61,15 @@ ChartGraph::ChartGraph(ZoomState& zoom, QWidget* parent)
     yAxis->setTicker(m_pNumberTicker);
     yAxis2->setTicker(QSharedPointer<NumberAxisTicker>::create());
 
-    m_pSeriesGraph = NewGraph(this, yAxis, "SeriesGraph");
+    m_pSeriesGraph = NewGraph<DenseLineGraph>(this, yAxis, "SeriesGraph");
     connect(xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
             [this] { UpdateSampleMarks(); });
     m_pSeriesGraphThreshold = NewGraph(this, yAxis, "SeriesGraphThreshold");
-    m_pNotReady = NewGraph(this, yAxis, "SeriesGraphNotReady");
-    m_pOverdrive = NewGraph(this, yAxis, "SeriesGraphOverdrive");
+    m_pNotReady = NewGraph<DenseLineGraph>(this, yAxis, "SeriesGraphNotReady");
+    m_pOverdrive = NewGraph<DenseLineGraph>(this, yAxis, "SeriesGraphOverdrive");
     for (int phase = 0; phase < kCurrentSeries; ++phase) {
         m_CurrentSeries[static_cast<std::size_t>(phase)] =
-            NewGraph(this, yAxis2, kCurrentNames[phase]);
+            NewGraph<DenseLineGraph>(this, yAxis2, kCurrentNames[phase]);
         m_CurrentSeries[static_cast<std::size_t>(phase)]->setVisible(false);
     }
     for (int entry = 0; entry < TimeGraphView::kLegendEntries; ++entry) {
@@ -152,7 +156,7 @@ void ChartGraph::FillCurrents(const CurrentCurves& curves) {
         data.reserve(static_cast<qsizetype>(points.size()));
         for (const CurrentPoint& point : points)
             data.append(QCPGraphData(point.time, point.ampere));
-        m_CurrentSeries[static_cast<std::size_t>(phase)]->data()->set(data, false);
+        m_CurrentSeries[static_cast<std::size_t>(phase)]->SetPoints(data);
     }
     yAxis2->rescale(false);
 }
@@ -160,9 +164,9 @@ void ChartGraph::FillCurrents(const CurrentCurves& curves) {
 void ChartGraph::AppendPoints(const GraphRefresh& refresh) {
     const std::vector<GraphPoint>& points = m_View.Points();
     if (refresh.rebuilt) {
-        m_pSeriesGraph->data()->clear();
-        m_pNotReady->data()->clear();
-        m_pOverdrive->data()->clear();
+        m_pSeriesGraph->ClearPoints();
+        m_pNotReady->ClearPoints();
+        m_pOverdrive->ClearPoints();
     }
     const std::size_t from = refresh.rebuilt ? 0 : refresh.firstNewPoint;
     if (from < points.size()) {
@@ -170,7 +174,7 @@ void ChartGraph::AppendPoints(const GraphRefresh& refresh) {
         added.reserve(static_cast<qsizetype>(points.size() - from));
         for (std::size_t i = from; i < points.size(); ++i)
             added.append(QCPGraphData(points[i].x, points[i].y));
-        m_pSeriesGraph->data()->add(added, true);
+        m_pSeriesGraph->AppendPoints(added);
         const ChartColor notReady = m_View.Legend()[1].color;
         const ChartColor normal = m_View.Legend()[0].color;
         for (std::size_t i = std::max<std::size_t>(from, 1); i < points.size(); ++i) {
@@ -194,13 +198,13 @@ void ChartGraph::AppendPoints(const GraphRefresh& refresh) {
     }
 }
 
-void ChartGraph::AppendSegment(QCPGraph* segments, std::size_t i) {
+void ChartGraph::AppendSegment(DenseLineGraph* segments, std::size_t i) {
     // The segment arriving at point i, then a gap, so that the flagged stretches
     // stay apart.
     const std::vector<GraphPoint>& points = m_View.Points();
-    segments->addData(points[i - 1].x, points[i - 1].y);
-    segments->addData(points[i].x, points[i].y);
-    segments->addData(points[i].x, std::numeric_limits<double>::quiet_NaN());
+    segments->AppendPoints({QCPGraphData(points[i - 1].x, points[i - 1].y),
+                            QCPGraphData(points[i].x, points[i].y),
+                            QCPGraphData(points[i].x, std::numeric_limits<double>::quiet_NaN())});
 }
 
 void ChartGraph::ApplyRanges(const TimeGraphStyle& style) {

@@ -4,6 +4,7 @@
 // axis and the legend that explains the colours. It renders what TimeGraphView
 // decides and appends only the points a refresh added.
 
+#include "mainwindow/DenseLineGraph.h"
 #include "mainwindow/OrvChart.h"
 #include "mainwindow/TimeGraphView.h"
 
@@ -28,13 +29,13 @@ public:
     void ShowGraph(OrvAutoDataset& series, const ViewSetupStruct& setup, bool isLive);
 
     const TimeGraphView& View() const { return m_View; }
-    QCPGraph* SeriesGraph() const { return m_pSeriesGraph; }
+    DenseLineGraph* SeriesGraph() const { return m_pSeriesGraph; }
     QCPGraph* SeriesGraphThreshold() const { return m_pSeriesGraphThreshold; }
     // The segments drawn in the not-ready and the overdrive colour.
-    QCPGraph* NotReadySegments() const { return m_pNotReady; }
-    QCPGraph* OverdriveSegments() const { return m_pOverdrive; }
+    DenseLineGraph* NotReadySegments() const { return m_pNotReady; }
+    DenseLineGraph* OverdriveSegments() const { return m_pOverdrive; }
     // The phase currents, filled by the current import.
-    QCPGraph* CurrentSeries(int phase) const { return m_CurrentSeries.at(phase); }
+    DenseLineGraph* CurrentSeries(int phase) const { return m_CurrentSeries.at(phase); }
     bool LegendShown() const;
 
 protected:
@@ -49,7 +50,7 @@ private:
     void UpdateSampleMarks();
     // Draws the imported phase currents, anew only after they changed.
     void FillCurrents(const CurrentCurves& curves);
-    void AppendSegment(QCPGraph* segments, std::size_t i);
+    void AppendSegment(DenseLineGraph* segments, std::size_t i);
     void ApplyRanges(const TimeGraphStyle& style);
     void ShowLegend();
 
@@ -61,11 +62,11 @@ private:
     // all data.
     bool m_bSyncPending = true;
     std::size_t m_nThresholdShown = 0; // threshold points the line reaches
-    QCPGraph* m_pSeriesGraph;
+    DenseLineGraph* m_pSeriesGraph;
     QCPGraph* m_pSeriesGraphThreshold;
-    QCPGraph* m_pNotReady;
-    QCPGraph* m_pOverdrive;
-    std::array<QCPGraph*, kCurrentSeries> m_CurrentSeries{};
+    DenseLineGraph* m_pNotReady;
+    DenseLineGraph* m_pOverdrive;
+    std::array<DenseLineGraph*, kCurrentSeries> m_CurrentSeries{};
     bool m_bCurrentsFilled = false;
     std::uint64_t m_nCurrentsRevision = 0;
     // "Series1": three empty series that give the legend its three entries.
