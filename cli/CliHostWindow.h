@@ -8,8 +8,8 @@ namespace ombrix::cli {
 
 class CliHostWindow : public SilentHostWindow {
 public:
-    MessageAnswer ShowMessage(const std::string& caption, const std::string& text, MessageButtons buttons,
-                              MessageKind kind) override;
+    MessageAnswer ShowMessage(const std::string& caption, const std::string& text,
+                              MessageButtons buttons, MessageKind kind) override;
 };
 
 } // namespace ombrix::cli

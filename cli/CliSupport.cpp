@@ -4,6 +4,8 @@
 #include "datasets/DemoSections.h"
 
 #include <algorithm>
+#include <csignal>
+#include <unistd.h>
 
 namespace ombrix::cli {
 
@@ -34,12 +36,34 @@ std::string Arguments::Value(const std::string& name, const std::string& fallBac
 }
 
 bool LoadTransferFile(const std::filesystem::path& file, OrvDataList& list) {
-    auto bytes = ReadWholeFile(file);
-    if (!bytes) throw UsageError{"cannot read " + file.string()};
-    TransferLines lines = TransferLines::FromText(std::move(*bytes));
+    // A command reads its file once and ends: the file's pages are mapped, and
+    // a file shortened meanwhile stops the command (InstallFileChangeGuard).
+    std::optional<TransferLines> read =
+        TransferLines::FromFile(file, TransferLines::FileAccess::Map);
+    if (!read) throw UsageError{"cannot read " + file.string()};
+    TransferLines& lines = *read;
     if (FindMarkerLine(lines, kDatalogMarker) >= 0 && FindMarkerLine(lines, kRemoteMarker) >= 0)
         KeepDatalogSection(lines);
     return list.ParseTransfer(lines);
+}
+
+namespace {
+
+void StopOnLostFilePages(int) {
+    static const char kMessage[] =
+        "ombrix-cli: a file changed while it was being read; nothing was written\n";
+    const ssize_t written = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    (void)written;
+    ::_exit(kExitUsage);
+}
+
+} // namespace
+
+void InstallFileChangeGuard() {
+    struct sigaction action {};
+    action.sa_handler = StopOnLostFilePages;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, nullptr);
 }
 
 std::string Utf8(const std::string& latin1) {

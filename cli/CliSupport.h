@@ -37,6 +37,11 @@ private:
     std::vector<std::string> m_positional;
 };
 
+// A file read by LoadTransferFile is mapped; should another program shorten it
+// while a command runs, the process stops with a message and exit code 2
+// instead of crashing.
+void InstallFileChangeGuard();
+
 // Reads FILE as a transfer text into `list`: the whole file, or of the demo
 // data file the section the load wizard takes. UsageError when the file
 // cannot be read; false when the text does not read.

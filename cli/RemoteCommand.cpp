@@ -44,7 +44,8 @@ int StoringCode(const std::string& word) {
 int Count(const Arguments& args, const char* option, int fallBack) {
     if (!args.Has(option)) return fallBack;
     int value = 0;
-    if (!TryParseInt(args.Value(option), value) || value < 0) throw UsageError{std::string(option) + " takes a whole number"};
+    if (!TryParseInt(args.Value(option), value) || value < 0)
+        throw UsageError{std::string(option) + " takes a whole number"};
     return value;
 }
 
@@ -109,10 +110,12 @@ void WaitForNextTick() {
 } // namespace
 
 int RemoteCommand(const std::vector<std::string>& words) {
-    const Arguments args(words, {"--mode", "--ticks", "--store", "--start", "--stop", "--interval", "-o"},
+    const Arguments args(words,
+                         {"--mode", "--ticks", "--store", "--start", "--stop", "--interval", "-o"},
                          {"--asap", "--load-cont", "--fast", "--json"});
     if (!args.Positional().empty()) throw UsageError{"remote takes no FILE"};
-    if (!args.Has("--mode") || !args.Has("--ticks")) throw UsageError{"remote needs --mode and --ticks"};
+    if (!args.Has("--mode") || !args.Has("--ticks"))
+        throw UsageError{"remote needs --mode and --ticks"};
     const int mode = ModeCode(args.Value("--mode"));
     const int ticks = Count(args, "--ticks", 0);
     const int storing = StoringCode(args.Value("--store", "stop"));
@@ -124,8 +127,8 @@ int RemoteCommand(const std::vector<std::string>& words) {
     // The run keeps the user's stored settings as they are.
     MemorySettingsStore runSettings;
     SettingsStore& stored = Settings();
-    for (const char* name : {reg::kDateFormat, reg::kTimeFormat, reg::kListSeparator, reg::kDecimalSeparator,
-                             reg::kUseAmUnit})
+    for (const char* name : {reg::kDateFormat, reg::kTimeFormat, reg::kListSeparator,
+                             reg::kDecimalSeparator, reg::kUseAmUnit})
         if (auto value = stored.ReadString(name)) runSettings.WriteString(name, *value);
     InstallSettingsStore(&runSettings);
 
@@ -146,7 +149,8 @@ int RemoteCommand(const std::vector<std::string>& words) {
     SetMainObject(&main);
     main.Complete();
     if (!main.StartRemote()) throw UsageError{"the analyser did not enter remote operation"};
-    if (!main.Configuration().SetMODE(mode)) throw UsageError{"the analyser refused the mode " + args.Value("--mode")};
+    if (!main.Configuration().SetMODE(mode))
+        throw UsageError{"the analyser refused the mode " + args.Value("--mode")};
     main.SetLoadFFTContinuous(args.Flag("--load-cont"));
 
     auto tick = [&](int number) {
@@ -155,8 +159,8 @@ int RemoteCommand(const std::vector<std::string>& words) {
         else
             WaitForNextTick();
         main.LiveTick();
-        std::cerr << "tick " << number << "  " << FormatDateTime("hh:nn:ss", CurrentClock().Now()) << "  "
-                  << Utf8(LiveLine(main)) << "\n";
+        std::cerr << "tick " << number << "  " << FormatDateTime("hh:nn:ss", CurrentClock().Now())
+                  << "  " << Utf8(LiveLine(main)) << "\n";
     };
 
     bool configured = false;
@@ -185,10 +189,12 @@ int RemoteCommand(const std::vector<std::string>& words) {
     OrvDataList* list = main.CurrentDataList();
     if (args.Has("-o") && !list) std::cerr << "no measurement was taken: nothing written\n";
     if (args.Has("-o") && list) {
-        for (int i = 0; i < list->GetCount(); ++i) list->GetDataset(i)->SetChecked(true);
+        for (int i = 0; i < list->GetCount(); ++i)
+            list->GetDataset(i)->SetChecked(true);
         const ExportRunResult result = ExportRun(*list, args.Value("-o"), [] { return true; });
         if (result.status == ExportRunResult::eWriteFailed) throw UsageError{result.error};
-        for (const auto& f : result.files) std::cerr << "written: " << f.string() << "\n";
+        for (const auto& f : result.files)
+            std::cerr << "written: " << f.string() << "\n";
     }
     if (args.Flag("--json")) {
         if (list)

@@ -2,15 +2,10 @@
 // on the same model as the program.
 
 #include "cli/CliSupport.h"
+#include "cli/CommandMain.h"
 #include "cli/Commands.h"
-#include "core/LocaleFormatSettings.h"
 #include "core/Ombrix.h"
-#include "core/ProgramFolder.h"
-#include "core/QtSettingsStore.h"
 
-#include <QString>
-#include <cstdlib>
-#include <functional>
 #include <iostream>
 #include <map>
 
@@ -45,7 +40,8 @@ const char* kUsage =
     "      --json as info --json); each tick's live value goes to standard error\n"
     "  setups [--json]\n"
     "      the user setups of OrvConf.dat with their descriptions\n"
-    "  render FILE --mem N --view value|graph|fft|peaklist|axis|plane|statistic|histogram|harmonics\n"
+    "  render FILE --mem N --view "
+    "value|graph|fft|peaklist|axis|plane|statistic|histogram|harmonics\n"
     "         [--size WxH] -o OUT.png|.pdf|.svg\n"
     "      that view of the dataset, drawn by the program's own windows (off screen)\n"
     "  report FILE --mem N --view V -o OUT.pdf\n"
@@ -67,34 +63,12 @@ int main(int argc, char** argv) {
         std::cout << "ombrix-cli " << ProgramVersionInfo().productVersion << "\n";
         return cli::kExitOk;
     }
-    InstallSystemFormatSettings();
-    const char* settingsFile = std::getenv("OMBRIX_SETTINGS");
-    QtSettingsStore store(settingsFile ? QString::fromLocal8Bit(settingsFile) : QString());
-    InstallSettingsStore(&store);
-
-    const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-        {"info", cli::InfoCommand},
-        {"export", cli::ExportCommand},
-        {"stats", cli::StatsCommand},
-        {"histogram", cli::HistogramCommand},
-        {"peaks", cli::PeaksCommand},
-        {"remote", cli::RemoteCommand},
-        {"setups", cli::SetupsCommand},
-        {"render", cli::RenderCommand},
+    const std::map<std::string, cli::Command> commands = {
+        {"info", cli::InfoCommand},     {"export", cli::ExportCommand},
+        {"stats", cli::StatsCommand},   {"histogram", cli::HistogramCommand},
+        {"peaks", cli::PeaksCommand},   {"remote", cli::RemoteCommand},
+        {"setups", cli::SetupsCommand}, {"render", cli::RenderCommand},
         {"report", cli::ReportCommand},
     };
-    const auto command = commands.find(words[0]);
-    if (command == commands.end()) {
-        std::cerr << "ombrix-cli: unknown command " << words[0] << "\n" << kUsage;
-        return cli::kExitUsage;
-    }
-    try {
-        const int code = command->second({words.begin() + 1, words.end()});
-        InstallSettingsStore(nullptr);
-        return code;
-    } catch (const cli::UsageError& e) {
-        std::cerr << "ombrix-cli " << words[0] << ": " << e.message << "\n";
-        InstallSettingsStore(nullptr);
-        return cli::kExitUsage;
-    }
+    return cli::RunCommand("ombrix-cli", commands, words, kUsage);
 }

@@ -1,5 +1,5 @@
 # Where `cmake --install` puts the program on a Linux desktop: the programs in
-# bin/, the data files of the program folder in share/ombrix/ (the program
+# bin/ (and the drawing half of ombrix-cli in libexec/ombrix/), the data files of the program folder in share/ombrix/ (the program
 # looks there beside bin/ and seeds the user's own folder from it), the desktop
 # entry and the icon where the desktop finds them.
 include(GNUInstallDirs)
@@ -9,6 +9,10 @@ foreach(program ombrix ombrix-cli)
         install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     endif()
 endforeach()
+# The drawing half of ombrix-cli, started by it (it looks in ../libexec/ombrix).
+if(TARGET ombrix-cli-views)
+    install(TARGETS ombrix-cli-views RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/ombrix)
+endif()
 
 get_directory_property(ombrix_data_files DIRECTORY ${CMAKE_SOURCE_DIR}/data
                        DEFINITION OMBRIX_DATA_FILES)

@@ -42,9 +42,9 @@ SourceReadResult ReadAnalyserMemory(OrvDataList& list) {
 }
 
 SourceReadResult ReadTransferFile(OrvDataList& list, const std::filesystem::path& file) {
-    auto bytes = ReadWholeFile(file);
-    if (!bytes) return SourceReadResult::eUnreadable;
-    TransferLines lines = TransferLines::FromText(std::move(*bytes));
+    std::optional<TransferLines> read = TransferLines::FromFile(file);
+    if (!read) return SourceReadResult::eUnreadable;
+    TransferLines& lines = *read;
     if (FindMarkerLine(lines, kDatalogMarker) >= 0) KeepDatalogSection(lines);
     return Parse(list, lines);
 }

@@ -1,5 +1,7 @@
 #include "datasets/OrvAutoDataset.h"
 
+#include "core/LargeMemory.h"
+
 #include "core/NumberFormat.h"
 #include "core/Ombrix.h"
 #include "datasets/AnalyserTime.h"
@@ -244,6 +246,7 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
 
     m_Samples = {};
     m_Samples.reserve(std::max(kReservedSamples, ValueLineCount(lines, first + 3)));
+    AdviseHugePagesFor(m_Samples);
     const char decimal = CurrentFormat().DecimalSeparator;
     std::size_t line = first + 3;
     for (;; ++line) {

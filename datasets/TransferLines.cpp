@@ -1,5 +1,7 @@
 #include "datasets/TransferLines.h"
 
+#include "core/LargeMemory.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -21,7 +23,36 @@ TransferLines::TransferLines(const std::vector<std::string>& lines) {
 TransferLines TransferLines::FromText(std::string text) {
     TransferLines lines;
     lines.m_text = std::move(text);
-    lines.AddSpans(0);
+    lines.AddSpans(lines.m_text.data(), lines.m_text.size(), 0, 0);
+    return lines;
+}
+
+std::optional<TransferLines> TransferLines::FromFile(const std::filesystem::path& file,
+                                                     FileAccess access) {
+    TransferLines lines;
+    std::size_t scanned = 0;
+    std::size_t lineStart = 0;
+    auto split = [&](const char* data, std::size_t filled, std::size_t expected) {
+        if (scanned == 0) {
+            lines.m_spans.reserve(expected / kShortestLikelyLine + 1);
+            AdviseHugePagesFor(lines.m_spans);
+        }
+        lineStart = lines.SplitLines(data, scanned, filled, lineStart, true);
+        scanned = filled;
+    };
+    // A copy is split, and trimmed, piece by piece as the file comes in, while
+    // its bytes are still in the cache; a mapped file at once.
+    std::optional<FileBytes> bytes =
+        access == FileAccess::Map ? FileBytes::Map(file) : FileBytes::Read(file, split);
+    if (!bytes) return std::nullopt;
+    if (scanned < bytes->size()) split(bytes->data(), bytes->size(), bytes->size());
+    lines.m_file = std::make_shared<const FileBytes>(std::move(*bytes));
+    lines.m_pFile = lines.m_file->data();
+    lines.m_nFileSize = lines.m_file->size();
+    // A last line without an end is a line; an end at the very end adds none.
+    if (lineStart < lines.m_nFileSize)
+        lines.EndLine(lines.m_pFile, lineStart, lines.m_nFileSize, 0, true);
+    lines.m_bTrimmed = true;
     return lines;
 }
 
@@ -64,41 +95,64 @@ std::size_t CountLineFeeds(const char* data, std::size_t size) {
 
 } // namespace
 
-void TransferLines::AddSpans(std::size_t from) {
-    const char* data = m_text.data();
-    const std::size_t size = m_text.size();
-    // Counted first, so that a million lines do not grow the list a few
-    // times over, copying it each time.
-    const std::size_t wanted = m_spans.size() + CountLineFeeds(data + from, size - from) + 1;
-    if (wanted > m_spans.capacity()) m_spans.reserve(std::max(wanted, 2 * m_spans.capacity()));
-    std::size_t start = from;
-    const auto endLineAt = [&](std::size_t end) {
-        std::size_t stop = end;
-        if (stop > start && data[stop - 1] == '\r') --stop;
-        m_spans.push_back({start, stop - start});
-        start = end + 1;
-    };
+void TransferLines::EndLine(const char* data, std::size_t start, std::size_t end, std::size_t base,
+                            bool trim) {
+    if (trim) {
+        auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+        while (start < end && isBlank(data[start]))
+            ++start;
+        while (end > start && isBlank(data[end - 1]))
+            --end;
+    } else if (end > start && data[end - 1] == '\r') {
+        --end;
+    }
+    m_spans.push_back({base + start, end - start});
+}
+
+std::size_t TransferLines::SplitLines(const char* data, std::size_t from, std::size_t size,
+                                      std::size_t lineStart, bool trim, std::size_t base) {
     std::size_t i = from;
     if constexpr (kWordScan) {
         for (; i + 8 <= size; i += 8)
-            for (std::uint64_t bits = LineFeedBits(LoadWord(data + i)); bits; bits &= bits - 1)
-                endLineAt(i + static_cast<std::size_t>(std::countr_zero(bits)) / 8);
+            for (std::uint64_t bits = LineFeedBits(LoadWord(data + i)); bits; bits &= bits - 1) {
+                const std::size_t end = i + static_cast<std::size_t>(std::countr_zero(bits)) / 8;
+                EndLine(data, lineStart, end, base, trim);
+                lineStart = end + 1;
+            }
     }
     for (; i < size; ++i)
-        if (data[i] == '\n') endLineAt(i);
+        if (data[i] == '\n') {
+            EndLine(data, lineStart, i, base, trim);
+            lineStart = i + 1;
+        }
+    return lineStart;
+}
+
+void TransferLines::AddSpans(const char* data, std::size_t size, std::size_t from,
+                             std::size_t base) {
+    // Counted first, so that a million lines do not grow the list a few
+    // times over, copying it each time.
+    const std::size_t wanted = m_spans.size() + CountLineFeeds(data + from, size - from) + 1;
+    if (wanted > m_spans.capacity()) {
+        m_spans.reserve(std::max(wanted, 2 * m_spans.capacity()));
+        AdviseHugePagesFor(m_spans);
+    }
+    const std::size_t lineStart = SplitLines(data, from, size, from, false, base);
     // A last line without an end is a line; an end at the very end adds none.
-    if (start < size) endLineAt(size);
+    if (lineStart < size) EndLine(data, lineStart, size, base, false);
+    m_bTrimmed = false;
 }
 
 void TransferLines::AppendText(std::string_view text) {
     const std::size_t from = m_text.size();
     m_text.append(text);
     if (!text.empty() && text.back() != '\n') m_text += '\n';
-    AddSpans(from);
+    AddSpans(m_text.data(), m_text.size(), from, m_nFileSize);
 }
 
 void TransferLines::push_back(std::string_view line) {
-    const std::size_t offset = m_text.size();
+    m_bTrimmed = false;
+    const std::size_t offset = TextEnd();
     m_text.append(line);
     m_spans.push_back({offset, line.size()});
 }
@@ -106,7 +160,8 @@ void TransferLines::push_back(std::string_view line) {
 void TransferLines::Replace(std::size_t i, std::string_view text) {
     // The old text stays in the buffer, unreachable; replacing is rare.
     const std::string copy(text); // text may point into the buffer itself
-    const std::size_t offset = m_text.size();
+    m_bTrimmed = false;
+    const std::size_t offset = TextEnd();
     m_text.append(copy);
     m_spans[i] = {offset, copy.size()};
 }
@@ -116,30 +171,40 @@ void TransferLines::resize(std::size_t count) {
         m_spans.resize(count);
     } else {
         while (m_spans.size() < count)
-            m_spans.push_back({m_text.size(), 0});
+            m_spans.push_back({TextEnd(), 0});
     }
 }
 
 void TransferLines::clear() {
+    m_file.reset();
+    m_pFile = nullptr;
+    m_nFileSize = 0;
     m_text.clear();
     m_spans.clear();
+    m_bTrimmed = false;
 }
 
 void TransferLines::erase(const_iterator first, const_iterator last) {
     m_spans.erase(m_spans.begin() + static_cast<std::ptrdiff_t>(first.Index()),
                   m_spans.begin() + static_cast<std::ptrdiff_t>(last.Index()));
-    if (m_spans.empty()) m_text.clear();
+    if (m_spans.empty()) clear();
 }
 
 void TransferLines::TrimAll() {
-    const char* data = m_text.data();
+    if (m_bTrimmed) return;
     auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     for (Span& s : m_spans) {
-        while (s.length > 0 && isBlank(data[s.offset]))
-            ++s.offset, --s.length;
-        while (s.length > 0 && isBlank(data[s.offset + s.length - 1]))
-            --s.length;
+        const char* text = Data(s);
+        std::size_t skip = 0;
+        while (skip < s.length && isBlank(text[skip]))
+            ++skip;
+        std::size_t length = s.length;
+        while (length > skip && isBlank(text[length - 1]))
+            --length;
+        s.offset += skip;
+        s.length = length - skip;
     }
+    m_bTrimmed = true;
 }
 
 TransferLines TransferLines::Tail(std::size_t first) const {

@@ -1,18 +1,24 @@
 #pragma once
 // The lines of a transfer text. A memory transfer can hold a million lines; they
-// are kept as views into one buffer instead of a string each, so reading a file
-// costs no allocation per line and little more memory than the file itself.
-// Lines appended later (a live measurement block) go into the same buffer.
+// are kept as views into the file's bytes instead of a string each, so reading
+// a file costs no allocation per line and little more memory than the file
+// itself. Lines added later (a live measurement block, a replaced line) go
+// into a buffer of their own.
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ombrix {
+
+class FileBytes;
 
 class TransferLines {
 public:
@@ -81,13 +87,20 @@ public:
 
     // Splits a text into its lines (CR LF or LF), keeping the text as the buffer.
     static TransferLines FromText(std::string text);
+    // How FromFile gets at the file: a copy of its bytes, or its pages mapped
+    // (see FileBytes::Map, for short-lived processes only).
+    enum class FileAccess { Copy, Map };
+    // The lines of a file, split as FromText does and trimmed as TrimAll does;
+    // nothing when it cannot be read.
+    static std::optional<TransferLines> FromFile(const std::filesystem::path& file,
+                                                 FileAccess access = FileAccess::Copy);
 
     std::size_t size() const { return m_spans.size(); }
     bool empty() const { return m_spans.empty(); }
     // const, so that `lines[i] = text` does not compile into a silent no-op.
     const std::string_view operator[](std::size_t i) const {
         const Span& s = m_spans[i];
-        return std::string_view(m_text.data() + s.offset, s.length);
+        return std::string_view(Data(s), s.length);
     }
     // Puts another text in place of line i.
     void Replace(std::size_t i, std::string_view text);
@@ -125,10 +138,31 @@ private:
         std::size_t offset;
         std::size_t length;
     };
-    void AddSpans(std::size_t from);
+    // Offsets below m_nFileSize are in the file's bytes, the others in m_text.
+    const char* Data(const Span& s) const {
+        return s.offset < m_nFileSize ? m_pFile + s.offset
+                                      : m_text.data() + (s.offset - m_nFileSize);
+    }
+    std::size_t TextEnd() const { return m_nFileSize + m_text.size(); }
+    // Adds the lines of data[from, size), their offsets counted from `base`.
+    void AddSpans(const char* data, std::size_t size, std::size_t from, std::size_t base);
+    // Adds the lines that end (with a line feed) in data[from, size), the first
+    // of them begun at lineStart; returns where the unfinished line begins.
+    std::size_t SplitLines(const char* data, std::size_t from, std::size_t size,
+                           std::size_t lineStart, bool trim, std::size_t base = 0);
+    // Adds data[start, end) as a line: trimmed, or without a CR at its end.
+    void EndLine(const char* data, std::size_t start, std::size_t end, std::size_t base, bool trim);
 
+    // A guess of the line count of a file from its size, for the room kept
+    // for its lines; a file of shorter lines grows the list as usual.
+    static constexpr std::size_t kShortestLikelyLine = 16;
+
+    std::shared_ptr<const FileBytes> m_file; // shared by copies, never changed
+    const char* m_pFile = nullptr;
+    std::size_t m_nFileSize = 0;
     std::string m_text;
     std::vector<Span> m_spans;
+    bool m_bTrimmed = false; // every line is trimmed already
 };
 
 } // namespace ombrix
