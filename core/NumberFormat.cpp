@@ -5,6 +5,7 @@
 #include "core/FormatSettings.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -103,25 +104,89 @@ std::string FormatGeneral(double value, int precision, int digits, char sep) {
     return (d.negative ? "-" : "") + PlaceDigits(significant, d.exponent, decimals, sep);
 }
 
-void AppendExponent(std::string& out, double value, int precision, int digits, char sep) {
+// The form std::to_chars gives in scientific notation with precision - 1
+// decimals ("-1.2346e-06"), for up to 9 digits, or nullptr when the quick way
+// cannot be sure of the rounding. The value is scaled by an exactly held power
+// of ten, which rounds once (relative error at most 2^-53, below 1e-7 of a
+// unit of the last digit); only a scaled value that close to a half is left to
+// the exact conversion.
+const char* QuickScientific(char* out, double value, int precision) {
+    static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int kExactPower = 22;
+    constexpr double kUnsure = 1e-6;
+    if (precision > 9 || !std::isfinite(value) || value == 0) return nullptr;
+    const double magnitude = std::fabs(value);
+    // The decimal exponent from the binary one (a logarithm costs more than
+    // the rest together): at most one too small, which the scaling corrects.
+    const int binary =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7FF) - 1023;
+    int exponent = static_cast<int>(std::floor(binary * 0.30102999566398120));
+    const double lowest = kExactPowers[precision - 1];
+    const double limit = kExactPowers[precision];
+    double scaled = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int shift = precision - 1 - exponent;
+        if (shift > kExactPower || shift < -kExactPower) return nullptr;
+        scaled = shift >= 0 ? magnitude * kExactPowers[shift] : magnitude / kExactPowers[-shift];
+        if (scaled < lowest) {
+            --exponent; // log10 fell just above a power of ten
+        } else if (scaled >= limit) {
+            ++exponent;
+        } else {
+            break;
+        }
+    }
+    if (scaled < lowest || scaled >= limit) return nullptr;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < kUnsure) return nullptr;
+    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (digits == static_cast<std::uint64_t>(limit)) {
+        digits /= 10; // 9.9999|7 became 10.000
+        ++exponent;
+    }
+    char significant[24];
+    const char* last = std::to_chars(significant, significant + sizeof significant, digits).ptr;
+    char* o = out;
+    if (value < 0) *o++ = '-';
+    *o++ = significant[0];
+    if (last - significant > 1) {
+        *o++ = '.';
+        for (const char* p = significant + 1; p < last; ++p)
+            *o++ = *p;
+    }
+    *o++ = 'e';
+    *o++ = exponent < 0 ? '-' : '+';
+    const int size = std::abs(exponent);
+    if (size < 10) *o++ = '0';
+    return std::to_chars(o, o + 4, size).ptr;
+}
+
+} // namespace
+
+char* WriteExponent(char* out, double value, int precision, int digits, char sep) {
     precision = std::clamp(precision, 1, 17);
+    digits = std::clamp(digits, 0, 4);
     if (value == 0) {
         DecimalDigits zero;
         zero.negative = std::signbit(value);
         zero.exponent = 1;
-        out += Scientific(zero, std::string(precision, '0'), digits, true, sep);
-        return;
+        const std::string text = Scientific(zero, std::string(precision, '0'), digits, true, sep);
+        return std::copy(text.begin(), text.end(), out);
     }
     // The standard conversion already rounds to the digits wanted; only the
     // marks and the exponent's sign and width differ. Every sample and
-    // spectrum line goes through here, so the text is built on the stack and
-    // appended once.
+    // spectrum line goes through here: the usual few digits take the quick
+    // way first, and the text goes straight where it is wanted.
     char buffer[48];
-    char text[64]; // sign, 17 digits, mark, E, sign and up to 4 exponent digits
-    char* o = text;
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::scientific, precision - 1)
-                          .ptr;
+    char* o = out;
+    const char* end = QuickScientific(buffer, value, precision);
+    if (!end)
+        end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                            precision - 1)
+                  .ptr;
     const char* e = std::find(static_cast<const char*>(buffer), end, 'e');
     for (const char* p = buffer; p < e; ++p)
         *o++ = *p == '.' ? sep : *p;
@@ -135,7 +200,14 @@ void AppendExponent(std::string& out, double value, int precision, int digits, c
         *o++ = '0';
     for (; exponent < end; ++exponent)
         *o++ = *exponent;
-    out.append(text, static_cast<size_t>(o - text));
+    return o;
+}
+
+namespace {
+
+void AppendExponent(std::string& out, double value, int precision, int digits, char sep) {
+    char text[kMaxExponentText];
+    out.append(text, WriteExponent(text, value, precision, digits, sep));
 }
 
 std::string FormatExponent(double value, int precision, int digits, char sep) {

@@ -4,6 +4,7 @@
 // number it reads from text goes through ParseFloat or ParseInt. Both take the
 // decimal separator explicitly; the overloads without it use the current one.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ std::string FormatFloat(double value, FloatForm form, int precision, int digits)
 // forms (writers of long files append every number this way).
 void AppendFloat(std::string& out, double value, FloatForm form, int precision, int digits,
                  char decimalSeparator);
+
+// The Exponent form of a finite value written at `out`, which has room for
+// kMaxExponentText characters; returns the end of the text.
+constexpr std::size_t kMaxExponentText = 40;
+char* WriteExponent(char* out, double value, int precision, int digits, char decimalSeparator);
 
 // General form with 15 significant digits: the plain text of a double.
 std::string FloatToStr(double value, char decimalSeparator);

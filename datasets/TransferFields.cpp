@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace ombrix {
 
@@ -59,58 +60,57 @@ std::string_view ValidCellText(Code code) {
     return kTexts[code];
 }
 
-void CellWriter::Text(std::string_view text, std::size_t width) {
-    const std::size_t length = text.size() + m_separator.size();
-    const std::size_t cell = std::max(length, width);
-    if (m_used + cell > kBufferSize) Finish();
-    if (cell > kBufferSize) {
-        // A cell longer than the buffer (a long separator) goes straight on.
-        m_line.append(text);
-        m_line.append(m_separator);
-        m_line.append(cell - length, ' ');
-        return;
-    }
-    char* out = m_buffer + m_used;
-    for (char c : text)
-        *out++ = c;
+char* CellWriter::Room(std::size_t bytes) {
+    // Grown with some slack, so that a line usually takes one step.
+    constexpr std::size_t kSlack = 96;
+    if (m_end + bytes > m_line.size()) m_line.resize(m_end + bytes + kSlack);
+    return m_line.data() + m_end;
+}
+
+void CellWriter::EndCell(std::size_t length, std::size_t width) {
+    char* out = m_line.data() + m_end + length;
     for (char c : m_separator)
         *out++ = c;
-    for (std::size_t i = length; i < cell; ++i)
+    const std::size_t cell = std::max(length + m_separator.size(), width);
+    for (std::size_t i = length + m_separator.size(); i < cell; ++i)
         *out++ = ' ';
-    m_used += cell;
+    m_end += cell;
+}
+
+void CellWriter::Text(std::string_view text, std::size_t width) {
+    char* out = Room(text.size() + m_separator.size() + width);
+    std::copy(text.begin(), text.end(), out);
+    EndCell(text.size(), width);
 }
 
 void CellWriter::Decimal(int value, std::size_t width) {
-    char digits[16];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    Text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)), width);
+    constexpr std::size_t kDigits = 12; // sign and ten digits
+    char* out = Room(kDigits + m_separator.size() + width);
+    const auto result = std::to_chars(out, out + kDigits, value);
+    EndCell(static_cast<std::size_t>(result.ptr - out), width);
 }
 
 void CellWriter::Exponent(double value, char decimalSeparator, std::size_t width) {
-    m_number.clear();
-    AppendFloat(m_number, value, FloatForm::Exponent, 5, 2, decimalSeparator);
-    Text(m_number, width);
+    char* out = Room(kMaxExponentText + m_separator.size() + width);
+    if (!std::isfinite(value)) {
+        const std::string text = FormatFloat(value, FloatForm::Exponent, 5, 2, decimalSeparator);
+        std::copy(text.begin(), text.end(), out);
+        EndCell(text.size(), width);
+        return;
+    }
+    EndCell(static_cast<std::size_t>(WriteExponent(out, value, 5, 2, decimalSeparator) - out),
+            width);
 }
 
 void CellWriter::StripLastSeparator() {
     if (m_separator.empty()) return;
     const char mark = m_separator.front();
-    for (std::size_t i = m_used; i > 0; --i) {
-        if (m_buffer[i - 1] == mark) {
-            m_used = i - 1;
+    for (std::size_t i = m_end; i > m_lineStart; --i) {
+        if (m_line[i - 1] == mark) {
+            m_end = i - 1;
             return;
         }
     }
-    // Not in the buffer: the part of the line before it may hold the last one.
-    const auto pos = std::string_view(m_line).substr(m_lineStart).rfind(mark);
-    if (pos == std::string_view::npos) return;
-    m_line.resize(m_lineStart + pos);
-    m_used = 0;
-}
-
-void CellWriter::Finish() {
-    m_line.append(m_buffer, m_used);
-    m_used = 0;
 }
 
 void AppendDecimal(std::string& out, int value) {

@@ -103,14 +103,17 @@ bool ReadColumns(std::string_view labelLine, std::string_view valueLine, char se
 // (PadCell without the intermediate text).
 void AppendCell(std::string& line, std::string_view text, std::size_t width);
 
-// Cells appended to a line being built, as AppendCell appends them, but
-// gathered in a small buffer and appended at once by Finish(): the writers of
-// sample and element lines, a million of them in a large export.
+// Cells appended to a line being built, as AppendCell appends them, written
+// straight into the line's own memory: the writers of sample and element
+// lines, a million of them in a large export. Copying each line from a buffer
+// of its own cost more than building it, since a copy read back bytes that had
+// just been stored one by one.
 class CellWriter {
 public:
-    // The line being built starts at the current end of `line`.
+    // The line being built starts at the current end of `line`; until
+    // Finish(), `line` holds room beyond it.
     CellWriter(std::string& line, std::string_view separator)
-        : m_line(line), m_separator(separator), m_lineStart(line.size()) {}
+        : m_line(line), m_separator(separator), m_lineStart(line.size()), m_end(line.size()) {}
     CellWriter(const CellWriter&) = delete;
     CellWriter& operator=(const CellWriter&) = delete;
 
@@ -120,18 +123,20 @@ public:
     void Exponent(double value, char decimalSeparator, std::size_t width);
     // StripLastSeparator of the line built so far.
     void StripLastSeparator();
-    // Appends what is still in the buffer to the line.
-    void Finish();
+    // Ends the line: `line` holds exactly what was written.
+    void Finish() { m_line.resize(m_end); }
 
 private:
-    static constexpr std::size_t kBufferSize = 96;
+    // Room for `bytes` more characters where the next cell goes.
+    char* Room(std::size_t bytes);
+    // The separator and blanks up to `width` after a cell text of `length`
+    // characters already written at the end; room for them was taken.
+    void EndCell(std::size_t length, std::size_t width);
 
     std::string& m_line;
     std::string_view m_separator;
     std::size_t m_lineStart;
-    char m_buffer[kBufferSize];
-    std::size_t m_used = 0;
-    std::string m_number; // the text of a number cell
+    std::size_t m_end; // where the next cell goes
 };
 
 // The label line and the value line of a record being written, cell by cell.
