@@ -65,16 +65,18 @@ void AddList(json& j, OrvListDataset& d) {
     j["kn"] = d.GetKN();
 }
 
-void AddVector(json& j, OrvVectorDataset& d, bool withValues) {
+void AddVector(json& j, OrvVectorDataset& d, bool withValues, bool withPeaks) {
     j["elements"] = d.GetElementCount();
     j["df"] = d.GetDF();
     double frequency = 0, value = 0;
     d.GetLastPoint(frequency, value);
     j["largest"] = {frequency, value};
-    json peaks = json::array();
-    for (const auto& p : d.FindPeaks())
-        peaks.push_back({p.m_dFrequency, p.m_dPeakValue});
-    j["peaks"] = std::move(peaks);
+    if (withPeaks) {
+        json peaks = json::array();
+        for (const auto& p : d.FindPeaks())
+            peaks.push_back({p.m_dFrequency, p.m_dPeakValue});
+        j["peaks"] = std::move(peaks);
+    }
     if (withValues) {
         json values = json::array();
         for (int i = 0; i < d.GetElementCount(); ++i)
@@ -102,7 +104,7 @@ std::string IsoDateTime(double dateTime) {
     return IsoDate(dateTime) + "T" + Two(p.hour) + ":" + Two(p.minute) + ":" + Two(p.second);
 }
 
-json DatasetJson(OrvDataset& dataset, bool withValues) {
+json DatasetJson(OrvDataset& dataset, bool withValues, bool withPeaks) {
     json j;
     j["mem"] = dataset.GetMemNumber();
     j["kind"] = dataset.FormatDataType(0);
@@ -144,7 +146,7 @@ json DatasetJson(OrvDataset& dataset, bool withValues) {
         auto& d = static_cast<OrvVectorDataset&>(dataset);
         j["unit"] = Utf8(d.GetUnitText());
         j["valid"] = ValidText(d.GetValid());
-        AddVector(j, d, withValues);
+        AddVector(j, d, withValues, withPeaks);
         break;
     }
     default:
@@ -172,7 +174,8 @@ json DataListJson(OrvDataList& list, bool withValues) {
 }
 
 std::string DatasetLine(OrvDataset& dataset) {
-    const json j = DatasetJson(dataset, false);
+    // The line shows the largest peak only; finding them all is left out.
+    const json j = DatasetJson(dataset, false, false);
     std::string line = "#" + std::to_string(dataset.GetMemNumber()) + "  " +
                        dataset.FormatDataType(0) + "  " + ModeText(dataset.GetMode()) + "  " +
                        IsoDateTime(dataset.GetDateTime()) + "  " + ProbeText(dataset.GetProbe()) +

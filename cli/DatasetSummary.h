@@ -13,7 +13,7 @@ class OrvDataset;
 
 namespace ombrix::cli {
 
-nlohmann::json DatasetJson(OrvDataset& dataset, bool withValues);
+nlohmann::json DatasetJson(OrvDataset& dataset, bool withValues, bool withPeaks = true);
 nlohmann::json DataListJson(OrvDataList& list, bool withValues);
 std::string DatasetLine(OrvDataset& dataset);
 std::string IsoDate(double dateTime);

@@ -22,8 +22,12 @@ int FindMarkerLine(const TransferLines& lines, const char* marker) {
     // Every file read is searched for the markers: lines of another length are
     // passed over without looking at their letters.
     const std::size_t length = std::strlen(marker);
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].size() == length && EqualNoCase(lines[i], marker)) return static_cast<int>(i);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
+        // Sample lines are often as long as a marker: its '<' decides first.
+        if (line.size() == length && line.front() == marker[0] && EqualNoCase(line, marker))
+            return static_cast<int>(i);
+    }
     return -1;
 }
 
@@ -33,7 +37,8 @@ bool KeepDatalogSection(TransferLines& lines) {
     int end = -1;
     const std::size_t length = std::strlen(kRemoteMarker);
     for (size_t i = static_cast<size_t>(first) + 1; i < lines.size() && end < 0; ++i)
-        if (lines[i].size() == length && EqualNoCase(lines[i], kRemoteMarker))
+        if (lines[i].size() == length && lines[i].front() == kRemoteMarker[0] &&
+            EqualNoCase(lines[i], kRemoteMarker))
             end = static_cast<int>(i);
     if (end < 0) return false;
     lines.erase(lines.begin() + end, lines.end());

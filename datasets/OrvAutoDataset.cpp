@@ -76,9 +76,11 @@ int OrvAutoDataset::GetFrequency() {
 }
 
 Code OrvAutoDataset::GetValid() {
-    for (const OrvAutoList& sample : m_Samples)
-        if (sample.m_nValid != eValidOK) return sample.m_nValid;
-    return eValidOK;
+    return m_nFirstNotOK;
+}
+
+void OrvAutoDataset::NoteValidity(Code valid) {
+    if (m_nFirstNotOK == eValidOK) m_nFirstNotOK = valid;
 }
 
 double OrvAutoDataset::GetSampleValue(int i) const {
@@ -150,6 +152,7 @@ bool OrvAutoDataset::AppendSamples(const TransferLines& lines) {
             if (!frequency.empty()) sample.m_nFrequencyHz = FrequencyOrNone(frequency);
         }
         m_Samples.push_back(sample);
+        NoteValidity(sample.m_nValid);
         m_dLastNumber = sample.m_nNumber;
         m_dLastValue = sample.m_dValue;
     }
@@ -245,7 +248,10 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
     }
 
     m_Samples = {};
-    m_Samples.reserve(std::max(kReservedSamples, ValueLineCount(lines, first + 3)));
+    m_nFirstNotOK = eValidOK;
+    // Counted once: the loop then reads exactly these lines.
+    const std::size_t sampleLines = ValueLineCount(lines, first + 3);
+    m_Samples.reserve(std::max(kReservedSamples, sampleLines));
     AdviseHugePagesFor(m_Samples);
     const char decimal = CurrentFormat().DecimalSeparator;
     std::size_t line = first + 3;
@@ -269,9 +275,10 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
                 break;
             }
         }
+        NoteValidity(sample.m_nValid);
         m_dLastNumber = sample.m_nNumber;
         m_dLastValue = sample.m_dValue;
-        if (line + 1 >= lines.size() || StartsNextPart(lines[line + 1])) break;
+        if (line + 1 >= first + 3 + sampleLines) break;
     }
 
     index = static_cast<int>(line + 1);

@@ -64,8 +64,13 @@ private:
     int CurrentSample();
     std::string SampleNodeText(int i, bool withFrequency) const;
     void FollowNewestSample();
+    void NoteValidity(Code valid);
 
     std::vector<OrvAutoList> m_Samples;
+    // The validity of the first sample that is not OK (GetValid), kept as
+    // samples arrive: samples are only ever added, and asking must not cost a
+    // pass over a million of them.
+    Code m_nFirstNotOK = eValidOK;
     DateTime m_dStep = 0;
 };
 

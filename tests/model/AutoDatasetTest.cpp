@@ -200,6 +200,16 @@ TEST_F(AutoDataset, CursorValueAndValidity) {
 
     // The third sample overdriven, the fifth not ready: the first one counts.
     EXPECT_EQ(series.GetValid(), eValidOverdrive);
+    // Read again, and a live series: the validity follows what arrives.
+    OrvAutoDataset live = NewSeries();
+    live.AppendSamples({"1 2.0E-06 OK", "2 2.1E-06 OK"});
+    EXPECT_EQ(live.GetValid(), eValidOK);
+    live.AppendSamples({"3 2.2E-06 !A", "4 2.3E-06 !O"});
+    EXPECT_EQ(live.GetValid(), eValidNotReady);
+    live.AppendSamples({"5 2.4E-06 OK"});
+    EXPECT_EQ(live.GetValid(), eValidNotReady);
+    ASSERT_TRUE(Read(live, kAnalyserSeries)); // read anew: its own samples count
+    EXPECT_EQ(live.GetValid(), eValidOverdrive);
 
     EXPECT_EQ(series.GetSampleValue(6), 0.0);
     EXPECT_EQ(series.GetSampleValue(-1), 0.0);
