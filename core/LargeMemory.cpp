@@ -33,6 +33,22 @@ void AdviseHugePages(const void* data, std::size_t bytes) {
 #endif
 }
 
+void PreparePages(const void* data, std::size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+    // Whole pages inside the block only: the pages at its ends may be shared
+    // with other data.
+    constexpr std::uintptr_t kPage = 4096;
+    if (!data || bytes < 16 * kPage) return;
+    const auto start = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t first = (start + kPage - 1) & ~(kPage - 1);
+    const std::uintptr_t last = (start + bytes) & ~(kPage - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
 void FileBytes::Release::operator()(char* block) const {
     if (mapped)
         ::munmap(block, mapped);

@@ -24,6 +24,14 @@ template <class Container> void AdviseHugePagesFor(const Container& reserved) {
     AdviseHugePages(reserved.data(), reserved.capacity() * sizeof(*reserved.data()));
 }
 
+// Has the kernel set up the pages of [data, data + bytes) at once, for a
+// block about to be filled whole: one call instead of a fault per 4 KB page.
+// Only advice, as above.
+void PreparePages(const void* data, std::size_t bytes);
+template <class Container> void PreparePagesFor(const Container& reserved) {
+    PreparePages(reserved.data(), reserved.capacity() * sizeof(*reserved.data()));
+}
+
 // The bytes of a file read whole into memory of its own, not copied on the way.
 class FileBytes {
 public:

@@ -22,6 +22,7 @@ int FindMarkerLine(const TransferLines& lines, const char* marker) {
     // Every file read is searched for the markers: lines of another length are
     // passed over without looking at their letters.
     const std::size_t length = std::strlen(marker);
+    if (length == 0 || !lines.MayHoldLineStartingWith(marker[0])) return -1;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         // Sample lines are often as long as a marker: its '<' decides first.

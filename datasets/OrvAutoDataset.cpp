@@ -253,6 +253,7 @@ bool OrvAutoDataset::ParseFrom(const TransferLines& lines, int& index) {
     const std::size_t sampleLines = ValueLineCount(lines, first + 3);
     m_Samples.reserve(std::max(kReservedSamples, sampleLines));
     AdviseHugePagesFor(m_Samples);
+    PreparePagesFor(m_Samples);
     const char decimal = CurrentFormat().DecimalSeparator;
     std::size_t line = first + 3;
     for (;; ++line) {

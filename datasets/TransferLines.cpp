@@ -106,7 +106,20 @@ void TransferLines::EndLine(const char* data, std::size_t start, std::size_t end
     } else if (end > start && data[end - 1] == '\r') {
         --end;
     }
+    if (start < end) {
+        const auto first = static_cast<unsigned char>(data[start]);
+        m_FirstChars[first / 64] |= std::uint64_t{1} << (first % 64);
+        if (!trim) NoteFirstChar(std::string_view(data + start, end - start));
+    }
     m_spans.push_back({base + start, end - start});
+}
+
+void TransferLines::NoteFirstChar(std::string_view line) {
+    for (const char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        m_FirstChars[u / 64] |= std::uint64_t{1} << (u % 64);
+        if (u > ' ') return; // the first one that trimming keeps
+    }
 }
 
 std::size_t TransferLines::SplitLines(const char* data, std::size_t from, std::size_t size,
@@ -152,6 +165,7 @@ void TransferLines::AppendText(std::string_view text) {
 
 void TransferLines::push_back(std::string_view line) {
     m_bTrimmed = false;
+    NoteFirstChar(line);
     const std::size_t offset = TextEnd();
     m_text.append(line);
     m_spans.push_back({offset, line.size()});
@@ -161,6 +175,7 @@ void TransferLines::Replace(std::size_t i, std::string_view text) {
     // The old text stays in the buffer, unreachable; replacing is rare.
     const std::string copy(text); // text may point into the buffer itself
     m_bTrimmed = false;
+    NoteFirstChar(copy);
     const std::size_t offset = TextEnd();
     m_text.append(copy);
     m_spans[i] = {offset, copy.size()};
@@ -182,6 +197,7 @@ void TransferLines::clear() {
     m_text.clear();
     m_spans.clear();
     m_bTrimmed = false;
+    std::fill(std::begin(m_FirstChars), std::end(m_FirstChars), 0);
 }
 
 void TransferLines::erase(const_iterator first, const_iterator last) {

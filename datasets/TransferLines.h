@@ -127,6 +127,13 @@ public:
     void erase(const_iterator at) { erase(at, at + 1); }
     // Drops leading and trailing blanks and control characters of every line.
     void TrimAll();
+    // False when no line can begin with `c`: a search for a rare line (a
+    // section marker) among a million skips the lines. Lines added or changed
+    // count as they were added; a line removed may still count.
+    bool MayHoldLineStartingWith(char c) const {
+        const auto u = static_cast<unsigned char>(c);
+        return (m_FirstChars[u / 64] >> (u % 64)) & 1u;
+    }
     // The lines from `first` on, as a new list (copies them).
     TransferLines Tail(std::size_t first) const;
     std::vector<std::string> ToVector() const;
@@ -163,6 +170,10 @@ private:
     std::string m_text;
     std::vector<Span> m_spans;
     bool m_bTrimmed = false; // every line is trimmed already
+    // The first characters of the lines, as a bit set; a line added untrimmed
+    // counts its first character after trimming too, for after TrimAll.
+    std::uint64_t m_FirstChars[4] = {};
+    void NoteFirstChar(std::string_view line);
 };
 
 } // namespace ombrix

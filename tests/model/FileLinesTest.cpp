@@ -93,6 +93,24 @@ TEST_F(FileLines, LinesAddedOrReplacedAfterReadingKeepTheFileLines) {
     EXPECT_EQ(lines->ToVector(), std::vector<std::string>{"again"});
 }
 
+TEST_F(FileLines, FirstCharactersSeenLetRareLinesBeSkipped) {
+    std::optional<TransferLines> lines = TransferLines::FromFile(Write("MEM#;A\n1;2\n  x\n"));
+    ASSERT_TRUE(lines);
+    EXPECT_TRUE(lines->MayHoldLineStartingWith('M'));
+    EXPECT_TRUE(lines->MayHoldLineStartingWith('x')); // trimmed as read
+    EXPECT_FALSE(lines->MayHoldLineStartingWith('<'));
+    lines->push_back("<DATALOG DEMO DATA>");
+    EXPECT_TRUE(lines->MayHoldLineStartingWith('<'));
+
+    // Untrimmed lines count the character trimming leaves first.
+    TransferLines text = TransferLines::FromText("a\n");
+    text.AppendText("  \t<REMOTE DEMO DATA>\n");
+    text.TrimAll();
+    EXPECT_TRUE(text.MayHoldLineStartingWith('<'));
+    text.clear();
+    EXPECT_FALSE(text.MayHoldLineStartingWith('a'));
+}
+
 TEST_F(FileLines, MissingFilesAndFoldersDoNotRead) {
     const fs::path missing = fs::temp_directory_path() / "ombrix-no-such-file.txt";
     for (const auto access : {TransferLines::FileAccess::Copy, TransferLines::FileAccess::Map}) {
