@@ -1,6 +1,7 @@
 // The time graph: drawing a stored series grows linearly with its samples; a
 // live refresh that adds one sample costs the same however long the series is.
 
+#include "BenchSeries.h"
 #include "datasets/OrvAutoDataset.h"
 #include "mainwindow/TimeGraphView.h"
 #include "presentation/ViewSetupStruct.h"
@@ -14,27 +15,12 @@ using namespace ombrix;
 
 namespace {
 
-std::string SampleLine(int n) {
-    // µT values with a flagged sample now and then, as a live series has them.
-    const char* valid = n % 97 == 0 ? "!O" : (n % 89 == 0 ? "!A" : "OK");
-    return std::to_string(n) + ";" + std::to_string(2 + (n % 50) * 0.01) + "E-06;" + valid + ";50";
-}
+using bench::SampleLine;
 
 std::unique_ptr<OrvAutoDataset> Series(int samples) {
     OrvDataset::SetTransferSeparator(';');
     ViewSetup().SetDefaults();
-    const TransferLines record = {
-        "MEM#;D;PROBE;CHN;MODE;DATE;TIME;STEP;FILTER;DET;MAX",
-        "7;A;INT_PRB;ALL;FST;15/03/2024;10:00:00;00:00:01;5Hz..2KHz;RMS;LIVE",
-        "N;VALUE[T];VALID;FREQ[HZ]", SampleLine(1)};
-    auto series = std::make_unique<OrvAutoDataset>(7, eIntProbe, 0, eFST, 45366.0);
-    int index = 0;
-    series->ParseFrom(record, index);
-    TransferLines more;
-    for (int n = 2; n <= samples; ++n)
-        more.push_back(SampleLine(n));
-    series->AppendSamples(more);
-    return series;
+    return bench::Series(samples);
 }
 
 void BM_GraphOfStoredSeries(benchmark::State& state) {
